@@ -1,0 +1,29 @@
+# Quick start: `make run` shows the almanac sheet for now; `make test` runs every test in the
+# optimised and the sanitizer builds. Both install missing Debian packages first.
+.PHONY: run test bench deps build-release build-sanitize clean
+
+JOBS ?= $(shell nproc)
+
+run: build-release
+	./build/release/quenaro sheet
+
+test: build-release build-sanitize
+	ctest --preset release -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build-release
+	./build/release/quenaro_bench
+
+deps:
+	scripts/install-deps
+
+build-release: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+build-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace date {
+class time_zone;
+}
+
+namespace quenaro {
+
+/// A time zone in which calendar fields are read: either a named zone of the system's IANA
+/// database (offsets follow its history, summer time included) or a fixed offset from GMT.
+/// A cheap value; named zones point into the process-wide database, which lives for the process.
+class TimeZone {
+public:
+    /// The zone of the IANA database with this name ("Europe/Berlin").
+    /// Throws std::invalid_argument naming the zone when the database has no such zone.
+    static TimeZone named(std::string_view ianaName);
+    /// A zone of a fixed offset, seconds east of Greenwich.
+    /// Throws std::invalid_argument when |secondsFromGMT| exceeds 18 hours.
+    static TimeZone forSecondsFromGMT(int secondsFromGMT);
+    /// Greenwich: fixed offset 0.
+    static TimeZone gmt();
+    /// The zone the process treats as local: the one set with setDefaultZone(), else the
+    /// system's zone (TZ, /etc/localtime), else GMT.
+    static TimeZone defaultZone();
+    /// Replaces the process's default zone (the command line's --tz does this).
+    static void setDefaultZone(const TimeZone& zone);
+
+    /// Offset from GMT in seconds, east positive, in force at the instant given as seconds
+    /// since 2001-01-01 00:00:00 GMT.
+    int secondsFromGMT(double secondsSinceReferenceDate) const;
+
+    /// The instant (seconds since the reference date) at which the clocks of this zone show
+    /// the given wall time, itself written as seconds since 2001-01-01 00:00:00 on the
+    /// zone's clock. A wall time skipped by a forward change moves forward by the gap; an
+    /// ambiguous one (repeated by a backward change) takes the earlier instant.
+    double instantForWallTime(double wallSecondsSinceReferenceDate) const;
+
+    /// "Europe/Berlin" for a named zone; "GMT", "GMT+0545", "GMT-0300" for fixed offsets.
+    std::string name() const;
+
+    bool operator==(const TimeZone& other) const = default;
+
+private:
+    TimeZone(const date::time_zone* zone, int fixedOffsetSeconds)
+        : zone_(zone), fixedOffsetSeconds_(fixedOffsetSeconds) {}
+
+    const date::time_zone* zone_;  // null for a fixed offset
+    int fixedOffsetSeconds_;       // used only when zone_ is null
+};
+
+}  // namespace quenaro
