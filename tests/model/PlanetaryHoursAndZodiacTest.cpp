@@ -1,0 +1,112 @@
+// Zodiac texts, planet symbols and planetary-hour texts: exact strings and indices.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "model/Ephemeris.h"
+
+namespace quenaro {
+namespace {
+
+TEST(Zodiac, PositionTextTruncatesMinutes) {
+    EXPECT_EQ(Ephemeris::zodiacPositionString(45.5), "Taurus 15° 30'");
+    EXPECT_EQ(Ephemeris::zodiacPositionString(0.0), "Aries 0° 0'");
+    EXPECT_EQ(Ephemeris::zodiacPositionString(-10.0), "Pisces 20° 0'");
+    EXPECT_EQ(Ephemeris::zodiacPositionString(359.99), "Pisces 29° 59'");
+    EXPECT_EQ(Ephemeris::zodiacPositionString(225.0), "Scorpius 15° 0'");
+}
+
+TEST(Zodiac, FullCircleIsAriesAtZero) {
+    double degreesWithinSign = -1.0;
+    EXPECT_EQ(Ephemeris::degreesToZodiac(360.0, &degreesWithinSign), 0);
+    EXPECT_EQ(degreesWithinSign, 0.0);
+}
+
+// mod360 rounds -1e-14 up to exactly 360: sign 12, which reads as Aries again.
+TEST(Zodiac, TinyNegativeLongitudeGivesSignTwelveShownAsAries) {
+    double degreesWithinSign = -1.0;
+    EXPECT_EQ(Ephemeris::degreesToZodiac(-1e-14, &degreesWithinSign), 12);
+    EXPECT_EQ(degreesWithinSign, 0.0);
+    EXPECT_EQ(Ephemeris::symbolForZodiac(12), "Aries");
+    EXPECT_EQ(Ephemeris::zodiacPositionString(-1e-14), "Aries 0° 0'");
+}
+
+TEST(Zodiac, SignWithoutPointerAndNegativeSignIndex) {
+    EXPECT_EQ(Ephemeris::degreesToZodiac(45.5, nullptr), 1);
+    EXPECT_EQ(Ephemeris::symbolForZodiac(7), "Scorpius");
+    // A negative index counts back from Pisces instead of reading before the table.
+    EXPECT_EQ(Ephemeris::symbolForZodiac(-1), "Pisces");
+    EXPECT_EQ(Ephemeris::symbolForZodiac(std::numeric_limits<int>::min()),
+              "Leo");  // -2^31 = 4 mod 12
+}
+
+TEST(Zodiac, NonFiniteLongitudeHasNoSign) {
+    for (const double longitude :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        double degreesWithinSign = 0.0;
+        EXPECT_EQ(Ephemeris::degreesToZodiac(longitude, &degreesWithinSign), 0);
+        EXPECT_TRUE(std::isnan(degreesWithinSign));
+        EXPECT_EQ(Ephemeris::zodiacPositionString(longitude), kNoAngleText);
+    }
+}
+
+TEST(PlanetaryHours, RulerTables) {
+    EXPECT_EQ(Ephemeris::planetForWeekDay(7), Ephemeris::Sun);
+    EXPECT_EQ(Ephemeris::planetForWeekDay(1), Ephemeris::Moon);
+    EXPECT_EQ(Ephemeris::planetForWeekDay(6), Ephemeris::Saturn);
+    EXPECT_EQ(Ephemeris::chaledeanPlanet(3), Ephemeris::Sun);
+    EXPECT_EQ(Ephemeris::chaledeanPlanet(10), Ephemeris::Sun);
+    EXPECT_EQ(Ephemeris::chaledeanPlanet(0), Ephemeris::Moon);
+}
+
+// Negative arguments are reduced to [0, 7) instead of indexing before the tables.
+TEST(PlanetaryHours, NegativeArgumentsWrapAround) {
+    EXPECT_EQ(Ephemeris::planetForWeekDay(-1), Ephemeris::Saturn);
+    EXPECT_EQ(Ephemeris::chaledeanPlanet(-1), Ephemeris::Saturn);
+    EXPECT_EQ(Ephemeris::chaledeanPlanet(-4), Ephemeris::Sun);
+    EXPECT_EQ(Ephemeris::planetForWeekDay(std::numeric_limits<int>::min()),
+              Ephemeris::Venus);  // -2^31 = 5 mod 7
+}
+
+TEST(PlanetaryHours, PlanetSymbols) {
+    EXPECT_EQ(Ephemeris::symbolForPlanet(-1), "");
+    EXPECT_EQ(Ephemeris::symbolForPlanet(11), "X");
+    EXPECT_EQ(Ephemeris::symbolForPlanet(Ephemeris::Sun), "\u263C");
+    EXPECT_EQ(Ephemeris::symbolForPlanet(Ephemeris::Moon), "\u263D");
+    EXPECT_EQ(Ephemeris::symbolForPlanet(Ephemeris::Mercury), "☿");  // U+263F, U+263E skipped
+    EXPECT_EQ(Ephemeris::symbolForPlanet(Ephemeris::Pluto), "\u2647");
+}
+
+TEST(PlanetaryHours, HourTexts) {
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(0, 0), "H:☼D:☼");
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(1, 0), "H:♀D:☼");
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(11, 0), "H:♄D:☼");
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(12, 1), "H:♀N:☽");
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(0, 6), "H:♄D:♄");
+}
+
+TEST(PlanetaryHours, DaysRepeatWeeklyForEveryHour) {
+    for (int hour = 0; hour < 24; ++hour) {
+        EXPECT_EQ(Ephemeris::stringForPlanetaryHour(hour, 7),
+                  Ephemeris::stringForPlanetaryHour(hour, 0))
+            << "hour " << hour;
+        // Reduced before the arithmetic: a negative day is a day of the week before.
+        EXPECT_EQ(Ephemeris::stringForPlanetaryHour(hour, -1),
+                  Ephemeris::stringForPlanetaryHour(hour, 6))
+            << "hour " << hour;
+    }
+}
+
+// Extreme arguments must not overflow the int arithmetic (the sanitizer build checks this):
+// hour -2^31 = 5 mod 7 and day 2^31 - 1 = 1 mod 7 (Monday) give Venus for the hour.
+TEST(PlanetaryHours, ExtremeArgumentsStayInTheTables) {
+    EXPECT_EQ(Ephemeris::stringForPlanetaryHour(std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()),
+              "H:♀D:☽");
+}
+
+}  // namespace
+}  // namespace quenaro
