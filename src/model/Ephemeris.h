@@ -16,11 +16,20 @@ namespace quenaro {
 /// core and frame conversions, Sun, Moon, rising and setting, planets, planetary hours and
 /// zodiac, formatting, report.
 class Ephemeris {
-public:
+  public:
     /// Planet indices shared by the views, the rise/set operations and the planetary hours.
     enum PlanetIndex {
-        Sun = 0, Moon = 1, Mercury = 2, Venus = 3, Earth = 4, Mars = 5,
-        Jupiter = 6, Saturn = 7, Uranus = 8, Neptune = 9, Pluto = 10
+        Sun = 0,
+        Moon = 1,
+        Mercury = 2,
+        Venus = 3,
+        Earth = 4,
+        Mars = 5,
+        Jupiter = 6,
+        Saturn = 7,
+        Uranus = 8,
+        Neptune = 9,
+        Pluto = 10
     };
 
     // ---- Object life -------------------------------------------------------------------
@@ -204,7 +213,7 @@ public:
     /// calculable" after writing the lines before the failing one.
     void debugreport();
 
-private:
+  private:
     EphemerisDate myDate;
     double myLatitude;
     double myLongitude;
@@ -221,6 +230,12 @@ private:
     /// Julian centuries from J2000.0 of the model's Julian date.
     double julianCenturies() const;
     void invalidateSiderealTimes();
+    /// Geocentric equatorial position of a body with a position (0-3, 5-7) for this date.
+    Coordinate bodyPosition(int object) const;
+    /// Refines the estimate of one event (0 rise, 1 set, 2 transit) of the object against the
+    /// altitude on the model's positions at the event.
+    EphemerisDate refineEvent(int object, int element, double altitudeDegrees,
+                              EphemerisDate estimate) const;
 };
 
 /// The placeholder an angle text shows for a non-finite or out-of-range angle.

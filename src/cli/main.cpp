@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/CommandLine.h"
+
+int main(int argc, char** argv) {
+    return quenaro::runCommandLine(argc, argv, std::cout, std::cerr);
+}
