@@ -7,7 +7,7 @@
 
 #include "model/Degrees.h"
 #include "model/ObserverPosition.h"
-#include "series/CAANutationTerm.h"
+#include "series/tables/NutationCoefficients.h"
 
 namespace quenaro {
 

@@ -5,7 +5,7 @@
 
 #include "model/Degrees.h"
 #include "model/Ephemeris.h"
-#include "series/CAAMoonTerm.h"
+#include "series/tables/MoonCoefficients.h"
 
 namespace quenaro {
 
