@@ -1,0 +1,37 @@
+// Costs of the Ephemeris model: building one, and rising/setting by the refined method.
+
+#include <benchmark/benchmark.h>
+
+#include "model/Ephemeris.h"
+
+namespace quenaro {
+namespace {
+
+EphemerisDate benchDate(int step) {
+    // 2026-12-07 21:08 in Berlin, moved by 37 minutes a step so nothing can be reused.
+    static const EphemerisDate start =
+        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin"));
+    return start.addTimeInterval(step * 37.0 * 60.0);
+}
+
+void BM_BuildEphemeris(benchmark::State& state) {
+    int step = 0;
+    for (auto _ : state) {
+        Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        benchmark::DoNotOptimize(model);
+    }
+}
+BENCHMARK(BM_BuildEphemeris);
+
+void BM_CalcTimes(benchmark::State& state) {
+    const int object = static_cast<int>(state.range(0));
+    int step = 0;
+    for (auto _ : state) {
+        const Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        benchmark::DoNotOptimize(model.calcTimes(0, object));
+    }
+}
+BENCHMARK(BM_CalcTimes)->Arg(Ephemeris::Sun)->Arg(Ephemeris::Moon)->Arg(Ephemeris::Saturn);
+
+}  // namespace
+}  // namespace quenaro

@@ -1,0 +1,121 @@
+// `quenaro position` and `quenaro report`: results on stdout, one-line messages and distinct
+// exit statuses for bad input and for events that cannot be calculated.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+#include "CommandLineSupport.h"
+
+namespace quenaro {
+namespace {
+
+using testing::runQuenaro;
+
+long countLines(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
+}
+
+TEST(PositionCommand, VenusOfTheWorkedExample) {
+    const auto result = runQuenaro({"position", "venus", "--jd", "2448976.5"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const nlohmann::json position = nlohmann::json::parse(result.out);
+    EXPECT_NEAR(position["ra"].get<double>(), 21.07820, 0.5e-5);
+    EXPECT_NEAR(position["dec"].get<double>(), -18.88840, 0.5e-5);
+    EXPECT_NEAR(position["distance"].get<double>(), 0.910947, 0.5e-6);
+    EXPECT_NEAR(position["lightTime"].get<double>(), 0.005261, 0.5e-6);
+    // Keys in their documented order, with 17 significant digits.
+    EXPECT_EQ(result.out.find("{\"longitude\": "), 0U);
+    EXPECT_LT(result.out.find("\"latitude\""), result.out.find("\"distance\""));
+    EXPECT_LT(result.out.find("\"lightTime\""), result.out.find("\"ra\""));
+    EXPECT_NE(result.out.find("\"ra\": 21.0782"), std::string::npos);
+    EXPECT_EQ(countLines(result.out), 1);
+}
+
+TEST(PositionCommand, EveryBodyOfTheSeries) {
+    for (const char* body :
+         {"sun", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"}) {
+        SCOPED_TRACE(body);
+        const auto result = runQuenaro({"position", body, "--jd", "2451545.0"});
+        ASSERT_EQ(result.status, 0) << result.err;
+        const nlohmann::json position = nlohmann::json::parse(result.out);
+        EXPECT_GE(position["ra"].get<double>(), 0.0);
+        EXPECT_LT(position["ra"].get<double>(), 24.0);
+    }
+}
+
+TEST(PositionCommand, BadInputGetsOneLineAndStatusTwo) {
+    const struct {
+        const char* name;
+        std::initializer_list<const char*> arguments;
+    } cases[] = {
+        {"unknown body", {"position", "vulcan", "--jd", "2451545"}},
+        {"the Moon is not in the planetary series", {"position", "moon", "--jd", "2451545"}},
+        {"non-numeric", {"position", "mars", "--jd", "yesterday"}},
+        {"trailing text", {"position", "mars", "--jd", "2451545x"}},
+        {"not a number", {"position", "mars", "--jd", "nan"}},
+        {"infinite", {"position", "mars", "--jd", "inf"}},
+        {"before the year -4000", {"position", "mars", "--jd", "100000"}},
+        {"after the year 8000", {"position", "mars", "--jd", "5000000"}},
+        {"missing --jd", {"position", "mars"}},
+        {"no subcommand", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = runQuenaro(c.arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_EQ(countLines(result.err), 1) << result.err;
+    }
+}
+
+TEST(ReportCommand, ThirtyFiveLinesOnStandardOutput) {
+    const auto result = runQuenaro({"report", "--date", "2026-12-07T21:08:00", "--tz",
+                                    "America/Chicago", "--lat", "45", "--lon", "-90"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(countLines(result.out), 35);
+    EXPECT_NE(result.out.find("Day/Time: 2026-12-08 03:08:00 +0000\n"), std::string::npos);
+}
+
+TEST(ReportCommand, OffsetInTheDateOverridesTheZoneForReading) {
+    const auto result = runQuenaro({"report", "--date", "2026-12-08T03:08:00Z", "--tz",
+                                    "America/Chicago", "--lat", "45", "--lon", "-90"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Day/Time: 2026-12-08 03:08:00 +0000\n"), std::string::npos);
+}
+
+TEST(ReportCommand, PolarDayStopsAtSunriseWithStatusThree) {
+    const auto result = runQuenaro({"report", "--date", "2026-06-21T12:00:00", "--tz",
+                                    "Europe/Oslo", "--lat", "69.65", "--lon", "18.96"});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(countLines(result.out), 19);
+    EXPECT_EQ(result.err, "quenaro: No rises or sets calculable\n");
+}
+
+TEST(ReportCommand, BadPlaceTimeOrZone) {
+    const struct {
+        const char* name;
+        std::initializer_list<const char*> arguments;
+        const char* mentioned;
+    } cases[] = {
+        {"unknown zone", {"report", "--tz", "Mars/Olympus_Mons"}, "Mars/Olympus_Mons"},
+        {"latitude above 90", {"report", "--lat", "91"}, "--lat"},
+        {"latitude not a number", {"report", "--lat", "nan"}, "--lat"},
+        {"longitude infinite", {"report", "--lon", "-inf"}, "--lon"},
+        {"date that does not parse", {"report", "--date", "7 Dec 2026"}, "--date"},
+        {"day the month lacks", {"report", "--date", "2026-02-30T10:00:00"}, "--date"},
+        {"hour out of range", {"report", "--date", "2026-02-03T24:00:00"}, "--date"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = runQuenaro(c.arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_EQ(countLines(result.err), 1) << result.err;
+        EXPECT_NE(result.err.find(c.mentioned), std::string::npos) << result.err;
+    }
+}
+
+}  // namespace
+}  // namespace quenaro
