@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/TimeZone.h"
@@ -25,9 +26,11 @@ struct CalendarFields {
 ///
 /// Instants are seconds since the reference date 2001-01-01 00:00:00 GMT. Construction
 /// throws std::invalid_argument for a non-finite instant or one outside the years -9999 to
-/// 9999, so no field computation ever overflows.
+/// 9999 (read in GMT: from -9999-01-01 00:00:00 up to, not including, 10000-01-01 00:00:00),
+/// so no field computation ever overflows. Operations whose result would fall outside that
+/// range throw the same way.
 class EphemerisDate {
-public:
+  public:
     /// The current moment in the default zone.
     EphemerisDate();
     /// The instant in the default zone.
@@ -36,7 +39,8 @@ public:
     EphemerisDate(double timeIntervalSinceReferenceDate, const TimeZone& zone);
 
     /// The instant whose fields in the zone are those given. Amounts outside their ranges
-    /// carry over (month 13 is January of the next year, hour 24 the next day's midnight).
+    /// carry over (month 13 is January of the next year, month 0 December of the previous
+    /// one, day 0 the last day of the previous month, hour 24 the next day's midnight).
     /// A wall time skipped by a forward change moves forward by the gap; an ambiguous one
     /// takes the earlier instant.
     static EphemerisDate dateWithYear(int year, unsigned month, unsigned day, unsigned hour,
@@ -50,7 +54,7 @@ public:
     /// Replaces the zone and re-reads the fields; the instant and the caches stay.
     void setTimeZone(const TimeZone& zone);
     /// The zone's offset from GMT in seconds (east positive) at this instant.
-    int secondsFromGMT() const;
+    int secondsFromGMT() const { return mySecondsFromGMT; }
 
     int yearOfCommonEra() const { return myComponents.year; }
     int monthOfYear() const { return myComponents.month; }
@@ -84,9 +88,14 @@ public:
     /// The same instant with its fields read in GMT.
     EphemerisDate convertToGMT() const;
 
-    /// Julian date of the instant in Universal Time, days. Cached (0.0 marks not computed).
+    /// Julian date of the instant in Universal Time, days, from the calendar fields and the
+    /// zone offset by the standard civil-date formula; the Gregorian correction applies to
+    /// field years after 1582. Cached (0.0 marks not computed); the cache survives copies
+    /// and setTimeZone().
     double julianDate() const;
-    /// Greenwich mean sidereal time in degrees, [0, 360). Cached (0.0 marks not computed).
+    /// Greenwich mean sidereal time in degrees, [0, 360] (rounding can give 360 for a value
+    /// just below 0): 6.697374558 h + 0.06570982441908 h/day since J2000.0 at 0 h UT
+    /// + 1.00273790935 x UT + 0.000026 h x T^2. Cached like julianDate().
     double greenwichMeanSiderealTime() const;
     /// (60 * hour + minute) / 1440; seconds are ignored.
     double fractionOfDay() const;
@@ -94,10 +103,15 @@ public:
     /// The platform's default description: the instant in GMT as "yyyy-MM-dd HH:mm:ss +0000".
     std::string description() const;
 
-private:
-    double myTimeInterval;
+  private:
+    /// Reads the fields, the offset and the local day of the instant in the zone.
+    void readFields();
+
+    double myTimeInterval;  // seconds since 2001-01-01 00:00:00 GMT, finite, checked range
     TimeZone myTimeZone;
     CalendarFields myComponents;
+    int mySecondsFromGMT = 0;     // zone offset at the instant, east positive
+    std::int64_t myLocalDay = 0;  // the local calendar day, days since 2001-01-01
     mutable double myJulianDate = 0.0;
     mutable double myGMST = 0.0;
 };

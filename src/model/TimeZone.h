@@ -12,8 +12,12 @@ namespace quenaro {
 /// A time zone in which calendar fields are read: either a named zone of the system's IANA
 /// database (offsets follow its history, summer time included) or a fixed offset from GMT.
 /// A cheap value; named zones point into the process-wide database, which lives for the process.
+///
+/// Instants and wall times are doubles of seconds since 2001-01-01 00:00:00 (GMT, respectively
+/// on the zone's clock). Operations taking them throw std::invalid_argument for a value that
+/// is not finite or lies more than 10^15 s (about 30 million years) from the reference date.
 class TimeZone {
-public:
+  public:
     /// The zone of the IANA database with this name ("Europe/Berlin").
     /// Throws std::invalid_argument naming the zone when the database has no such zone.
     static TimeZone named(std::string_view ianaName);
@@ -38,12 +42,18 @@ public:
     /// ambiguous one (repeated by a backward change) takes the earlier instant.
     double instantForWallTime(double wallSecondsSinceReferenceDate) const;
 
-    /// "Europe/Berlin" for a named zone; "GMT", "GMT+0545", "GMT-0300" for fixed offsets.
+    /// The first instant (seconds since the reference date) at which the clocks of this zone
+    /// show the given wall time or a later one: the same as instantForWallTime() except for a
+    /// skipped wall time, which gives the instant of the change that skipped it.
+    double firstInstantAtOrAfterWallTime(double wallSecondsSinceReferenceDate) const;
+
+    /// "Europe/Berlin" for a named zone; "GMT", "GMT+0545", "GMT-0300" for fixed offsets
+    /// (offsets with seconds add them: "GMT+013015").
     std::string name() const;
 
     bool operator==(const TimeZone& other) const = default;
 
-private:
+  private:
     TimeZone(const date::time_zone* zone, int fixedOffsetSeconds)
         : zone_(zone), fixedOffsetSeconds_(fixedOffsetSeconds) {}
 
