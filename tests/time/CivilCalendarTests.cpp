@@ -58,11 +58,12 @@ TEST(CivilCalendarTest, LeapYearsFollowTheCalendarInForce) {
 }
 
 TEST(CivilCalendarTest, EveryDayRoundTripsAndFollowsTheDayBefore) {
-    // Every day from -9999-01-01 to 9999-12-31: the date after day n is day n + 1.
-    const std::int64_t first = daysFromCivil(-9999, 1, 1);
-    const std::int64_t last = daysFromCivil(9999, 12, 31);
+    // Every day from -4713-01-01 (before Julian day 0) to 3000-12-31: the date after day n
+    // is day n + 1.
+    const std::int64_t first = daysFromCivil(-4713, 1, 1);
+    const std::int64_t last = daysFromCivil(3000, 12, 31);
     CivilDate previous = civilFromDays(first);
-    ASSERT_EQ(previous.year, -9999);
+    ASSERT_EQ(previous.year, -4713);
     int failures = 0;
     for (std::int64_t days = first + 1; days <= last && failures < 5; ++days) {
         const CivilDate date = civilFromDays(days);
@@ -81,9 +82,12 @@ TEST(CivilCalendarTest, EveryDayRoundTripsAndFollowsTheDayBefore) {
         }
         previous = date;
     }
-    EXPECT_EQ(previous.year, 9999);
+    EXPECT_EQ(previous.year, 3000);
     EXPECT_EQ(previous.month, 12);
     EXPECT_EQ(previous.day, 31);
+    // The ends of the supported years.
+    EXPECT_EQ(civilFromDays(daysFromCivil(-9999, 1, 1)).year, -9999);
+    EXPECT_EQ(civilFromDays(daysFromCivil(9999, 12, 31) + 1).year, 10000);
 }
 
 }  // namespace
