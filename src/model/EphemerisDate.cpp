@@ -31,10 +31,11 @@ const SupportedRange& supportedRange() {
     return range;
 }
 
-[[noreturn]] void throwOutOfRange(double secondsSinceReferenceDate) {
+// what: "instant" (GMT) or "wall time" (on the zone's clock).
+[[noreturn]] void throwOutOfRange(const char* what, double secondsSinceReferenceDate) {
     char message[200];
     std::snprintf(message, sizeof message,
-                  "EphemerisDate: the instant %.17g s since 2001-01-01 00:00:00 GMT is %s",
+                  "EphemerisDate: the %s %.17g s since 2001-01-01 00:00:00 is %s", what,
                   secondsSinceReferenceDate,
                   std::isfinite(secondsSinceReferenceDate) ? "outside the years -9999 to 9999"
                                                            : "not a finite number of seconds");
@@ -45,7 +46,7 @@ double checkedInstant(double secondsSinceReferenceDate) {
     const SupportedRange& range = supportedRange();
     // Written so that NaN fails too.
     if (!(secondsSinceReferenceDate >= range.earliest && secondsSinceReferenceDate < range.end)) {
-        throwOutOfRange(secondsSinceReferenceDate);
+        throwOutOfRange("instant", secondsSinceReferenceDate);
     }
     return secondsSinceReferenceDate;
 }
@@ -57,7 +58,7 @@ double checkedWallTime(std::int64_t wallSeconds, double fraction) {
     const double wall = static_cast<double>(wallSeconds) + fraction;
     const double slack = 2.0 * kSecondsPerDay;  // more than any zone offset
     if (!(wall >= range.earliest - slack && wall < range.end + slack)) {
-        throwOutOfRange(wall);
+        throwOutOfRange("wall time", wall);
     }
     return wall;
 }
