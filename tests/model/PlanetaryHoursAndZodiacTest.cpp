@@ -6,7 +6,9 @@
 #include <limits>
 #include <string>
 
+#include "ModelTestSupport.h"
 #include "model/Ephemeris.h"
+#include "model/ObserverPosition.h"
 
 namespace quenaro {
 namespace {
@@ -106,6 +108,19 @@ TEST(PlanetaryHours, ExtremeArgumentsStayInTheTables) {
     EXPECT_EQ(Ephemeris::stringForPlanetaryHour(std::numeric_limits<int>::min(),
                                                 std::numeric_limits<int>::max()),
               "H:♀D:☽");
+}
+
+// Summer solstice 2024 at 45 N, 90 W. Reference: the sunrise hour angle at altitude -0.8333
+// for declination 23.44, cos H = (sin(-0.8333) - sin 45 sin 23.44) / (cos 45 cos 23.44),
+// gives a day of 2H / 15 = 15.617 h: day hours of 4685 s and night hours of
+// (24 h - 15.617 h) / 12 = 2515 s. Tolerance 5 s per hour (1 minute on the day).
+TEST(PlanetaryHours, HourLengthsAtSummerSolsticeAt45North) {
+    const GeographicPosition previous = bestKnownPosition();
+    setBestKnownPosition({45.0, -90.0});  // tomorrow's sunrise is taken at the best known place
+    const Ephemeris model = testing::modelAt(2024, 6, 21, 12, 0, "America/Chicago", 45.0, -90.0);
+    EXPECT_NEAR(model.dayHourDuration(), 4685.0, 5.0);
+    EXPECT_NEAR(model.nightHourDuration(), 2515.0, 5.0);
+    setBestKnownPosition(previous);
 }
 
 }  // namespace
