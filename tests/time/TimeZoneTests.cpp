@@ -39,14 +39,6 @@ TEST(TimeZoneTest, FixedOffsetsAreLimitedTo18Hours) {
     EXPECT_THROW(TimeZone::forSecondsFromGMT(-18 * 3600 - 1), std::invalid_argument);
 }
 
-TEST(TimeZoneTest, OffsetsFollowTheZoneHistory) {
-    const TimeZone berlin = TimeZone::named("Europe/Berlin");
-    EXPECT_EQ(berlin.secondsFromGMT(0.0), 3600);              // 2001-01-01
-    EXPECT_EQ(berlin.secondsFromGMT(181.0 * 86400.0), 7200);  // 2001-07-01
-    EXPECT_EQ(berlin.secondsFromGMT(-0.5), 3600);
-    EXPECT_EQ(TimeZone::named("Asia/Kolkata").secondsFromGMT(0.0), 19800);
-}
-
 TEST(TimeZoneTest, NonFiniteTimesAreRefused) {
     const TimeZone berlin = TimeZone::named("Europe/Berlin");
     for (const TimeZone& zone : {berlin, TimeZone::gmt()}) {
