@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/EphemerisFigures.h"
+
+namespace quenaro {
+
+/// One entry of the almanac sheet: a section title (drawn on a band, with the picture of a
+/// planet), a sub-section title, or a row of a label and its value.
+struct SheetLine {
+    enum class Kind { Section, SubSection, Row };
+
+    Kind kind = Kind::Row;
+    /// The title of a section or sub-section, or the row's label. A label has one line break
+    /// for each further line of its value when the sheet passes it so ("Moon Age\n");
+    /// coordinate labels are single words, their four lines are the value's business.
+    std::string label;
+    /// The row's value, its lines joined by "\n" without a final break; empty for titles.
+    std::string value;
+    /// A section's planet index (0 Sun ... 7 Saturn) for its picture, -1 for none.
+    int planet = -1;
+};
+
+/// The almanac sheet's entries in drawing order: "Time" (date, Julian date, local and
+/// Greenwich times and sidereal times, the place), "Sun" (position, distance, rise, transit,
+/// set and their azimuths, length of day, twilights), "Moon" (position, distance, rise,
+/// transit, set, age and phase) and Mercury, Venus, Mars, Jupiter and Saturn (position, rise,
+/// transit, set). Dates and times are read in the zone of the figures' date. An event that
+/// cannot be calculated, and an angle that cannot be shown, reads kNoAngleText ("—").
+/// `metric` gives the Moon's distance in kilometres, else in miles.
+std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric);
+
+}  // namespace quenaro
