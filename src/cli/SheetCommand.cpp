@@ -1,0 +1,183 @@
+// `quenaro sheet`: the almanac sheet as lines of text or as one JSON object.
+
+#include "cli/SheetCommand.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/DateText.h"
+#include "model/Ephemeris.h"
+#include "model/EphemerisFigures.h"
+#include "model/EphemerisSheet.h"
+
+namespace quenaro {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+/// The command line shows distances in kilometres, whatever the locale.
+constexpr bool kMetric = true;
+
+/// A row with the title it stands under: the last section or sub-section title drawn above.
+struct SheetRow {
+    std::string section;
+    std::string label;
+    std::string value;
+};
+
+std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {
+    std::vector<SheetRow> rows;
+    std::string section;
+    for (const SheetLine& line : lines) {
+        if (line.kind == SheetLine::Kind::Row) {
+            rows.push_back({section, line.label, line.value});
+        } else {
+            section = line.label;
+        }
+    }
+    return rows;
+}
+
+/// The text on one line: line breaks at the end (which only pad a label to its value's
+/// height) dropped, the others replaced by " / ".
+std::string oneLine(std::string text) {
+    while (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    std::string joined;
+    for (const char character : text) {
+        if (character == '\n') {
+            joined += " / ";
+        } else {
+            joined += character;
+        }
+    }
+    return joined;
+}
+
+/// A number, or null for NaN and infinities (which JSON cannot hold).
+Json number(double value) {
+    return std::isfinite(value) ? Json(value) : Json(nullptr);
+}
+
+Json number(const std::optional<double>& value) {
+    return value ? number(*value) : Json(nullptr);
+}
+
+Json instant(const std::optional<EphemerisDate>& date) {
+    return date ? Json(isoDateText(*date)) : Json(nullptr);
+}
+
+Json coordinateJson(const Coordinate& coordinate) {
+    return Json{{"latitude", number(coordinate.latitude)},
+                {"longitude", number(coordinate.longitude)},
+                {"radius", number(coordinate.radius)},
+                {"rightAscension", number(coordinate.rightAscension)},
+                {"declination", number(coordinate.declination)},
+                {"parallax", number(coordinate.parallax)},
+                {"altitude", number(coordinate.altitude)},
+                {"azimuth", number(coordinate.azimuth)}};
+}
+
+Json twilightJson(const TwilightTimes& twilight) {
+    return Json{{"start", instant(twilight.start)}, {"end", instant(twilight.end)}};
+}
+
+Json sunJson(const SunFigures& sun) {
+    return Json{{"coordinate", coordinateJson(sun.coordinate)},
+                {"distance", number(sun.distanceAU)},
+                {"diameter", number(sun.diameterArcseconds)},
+                {"zodiac", sun.zodiac},
+                {"rise", instant(sun.times.rise)},
+                {"transit", instant(sun.times.transit)},
+                {"set", instant(sun.times.set)},
+                {"riseAzimuth", number(sun.riseAzimuthDegrees)},
+                {"setAzimuth", number(sun.setAzimuthDegrees)},
+                {"lengthOfDay", number(sun.lengthOfDaySeconds)},
+                {"twilight", Json{{"civil", twilightJson(sun.civil)},
+                                  {"nautical", twilightJson(sun.nautical)},
+                                  {"astronomical", twilightJson(sun.astronomical)}}}};
+}
+
+Json moonJson(const MoonFigures& moon) {
+    return Json{{"coordinate", coordinateJson(moon.coordinate)},
+                {"distance", number(moon.distanceKilometres)},
+                {"diameter", number(moon.diameterArcseconds)},
+                {"rise", instant(moon.times.rise)},
+                {"transit", instant(moon.times.transit)},
+                {"set", instant(moon.times.set)},
+                {"age", number(moon.ageDays)},
+                {"phaseName", moon.phaseName},
+                {"elongation", number(moon.elongationDegrees)},
+                {"illuminatedFraction", number(moon.illuminatedFraction)},
+                {"lunation", moon.lunation ? Json(*moon.lunation) : Json(nullptr)},
+                {"limbAngle", number(moon.limbAngleDegrees)}};
+}
+
+Json planetJson(const PlanetFigures& planet) {
+    return Json{{"name", planet.name},
+                {"index", planet.index},
+                {"latitude", number(planet.latitudeDegrees)},
+                {"longitude", number(planet.longitudeDegrees)},
+                {"coordinate", coordinateJson(planet.coordinate)},
+                {"rise", instant(planet.times.rise)},
+                {"transit", instant(planet.times.transit)},
+                {"set", instant(planet.times.set)}};
+}
+
+Json figuresJson(const EphemerisFigures& figures, const std::vector<SheetRow>& rows) {
+    Json json;
+    json["date"] = isoDateText(figures.date);
+    json["timeZone"] = figures.timeZoneName;
+    json["julianDate"] = number(figures.julianDate);
+    json["latitude"] = number(figures.latitudeDegrees);
+    json["longitude"] = number(figures.longitudeDegrees);
+    json["siderealTime"] =
+        Json{{"localMean", number(figures.siderealTime.localMeanDegrees)},
+             {"localApparent", number(figures.siderealTime.localApparentDegrees)},
+             {"greenwichMean", number(figures.siderealTime.greenwichMeanDegrees)},
+             {"greenwichApparent", number(figures.siderealTime.greenwichApparentDegrees)}};
+    json["equationOfTime"] = number(figures.equationOfTimeDegrees);
+    json["sun"] = sunJson(figures.sun);
+    json["moon"] = moonJson(figures.moon);
+    Json planets = Json::array();
+    for (const PlanetFigures& planet : figures.planets) {
+        planets.push_back(planetJson(planet));
+    }
+    json["planets"] = std::move(planets);
+    json["planetaryHours"] =
+        Json{{"dayHourDuration", number(figures.planetaryHours.dayHourSeconds)},
+             {"nightHourDuration", number(figures.planetaryHours.nightHourSeconds)}};
+    Json rowArray = Json::array();
+    for (const SheetRow& row : rows) {
+        rowArray.push_back(Json::array({row.section, row.label, row.value}));
+    }
+    json["rows"] = std::move(rowArray);
+    return json;
+}
+
+}  // namespace
+
+/// Text mode: one "Section | Label | Value" line per row. Labels and values keep the sheet's
+/// texts except for line breaks: a break inside them becomes " / " and a break at the end of
+/// a label (which only pads it to its value's height) is dropped, so every row stays on one
+/// line: "Moon | Moon Age | 10 days 3h 2m / Waxing Gibbous".
+void writeSheet(Ephemeris& model, bool json, std::ostream& out) {
+    const EphemerisFigures figures = computeFigures(model);
+    const std::vector<SheetRow> rows = sheetRows(sheetLines(figures, kMetric));
+    if (json) {
+        out << figuresJson(figures, rows).dump(2) << '\n';
+        return;
+    }
+    for (const SheetRow& row : rows) {
+        out << row.section << " | " << oneLine(row.label) << " | " << oneLine(row.value) << '\n';
+    }
+}
+
+}  // namespace quenaro
