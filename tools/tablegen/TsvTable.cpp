@@ -1,0 +1,82 @@
+#include "tablegen/TsvTable.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+
+namespace quenaro::tablegen {
+
+namespace {
+
+std::vector<std::string> splitAtTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string::npos) {
+            return fields;
+        }
+        start = tab + 1;
+    }
+}
+
+[[noreturn]] void throwBadField(const TsvTable& table, std::size_t row, std::size_t column,
+                                const char* expected) {
+    throw std::runtime_error(table.path.string() + ": data row " + std::to_string(row + 1) +
+                             ", field " + std::to_string(column + 1) + " \"" +
+                             table.rows.at(row).at(column) + "\" is not " + expected);
+}
+
+}  // namespace
+
+TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount) {
+    std::ifstream input(path, std::ios::binary);
+    if (!input) {
+        throw std::runtime_error(path.string() + ": cannot be read");
+    }
+    TsvTable table{path, {}};
+    std::string line;
+    while (std::getline(input, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        std::vector<std::string> fields = splitAtTabs(line);
+        if (fields.size() != fieldCount) {
+            throw std::runtime_error(
+                path.string() + ": data row " + std::to_string(table.rows.size() + 1) + " has " +
+                std::to_string(fields.size()) + " fields, expected " + std::to_string(fieldCount));
+        }
+        table.rows.push_back(std::move(fields));
+    }
+    return table;
+}
+
+double doubleField(const TsvTable& table, std::size_t row, std::size_t column) {
+    const std::string& text = table.rows.at(row).at(column);
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
+        throwBadField(table, row, column, "a finite decimal number");
+    }
+    return value;
+}
+
+std::int32_t integerField(const TsvTable& table, std::size_t row, std::size_t column) {
+    const std::string& text = table.rows.at(row).at(column);
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end) {
+        throwBadField(table, row, column, "a 32-bit integer");
+    }
+    return value;
+}
+
+}  // namespace quenaro::tablegen
