@@ -3,6 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "model/Ephemeris.h"
+#include "model/EphemerisFigures.h"
+#include "model/EphemerisSheet.h"
+#include "model/ObserverPosition.h"
 
 namespace quenaro {
 namespace {
@@ -32,6 +35,18 @@ void BM_CalcTimes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalcTimes)->Arg(Ephemeris::Sun)->Arg(Ephemeris::Moon)->Arg(Ephemeris::Saturn);
+
+// Everything `quenaro sheet --json` shows, without printing: the figures and the sheet's texts.
+void BM_SheetFigures(benchmark::State& state) {
+    setBestKnownPosition({52.5, 13.4});
+    int step = 0;
+    for (auto _ : state) {
+        const Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        const EphemerisFigures figures = computeFigures(model);
+        benchmark::DoNotOptimize(sheetLines(figures, true));
+    }
+}
+BENCHMARK(BM_SheetFigures)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quenaro

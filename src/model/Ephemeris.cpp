@@ -32,6 +32,13 @@ Ephemeris::Ephemeris(const EphemerisDate& date, double latitudeDegrees, double l
     setDate(date);
 }
 
+Ephemeris::Ephemeris(const EphemerisDate& date, double latitudeDegrees, double longitudeDegrees,
+                     WithoutPositions)
+    : myDate(date),
+      myLatitude(latitudeDegrees),
+      myLongitude(longitudeDegrees),
+      myJulianDate(date.julianDate()) {}
+
 Ephemeris Ephemeris::ephemerisForDate(const EphemerisDate& date) {
     const GeographicPosition position = bestKnownPosition();
     return Ephemeris(date, position.latitudeDegrees, position.longitudeDegrees);
@@ -65,6 +72,10 @@ void Ephemeris::invalidateSiderealTimes() {
 
 Ephemeris Ephemeris::copyForDate(const EphemerisDate& date) const {
     return Ephemeris(date, myLatitude, myLongitude);
+}
+
+Ephemeris Ephemeris::bareCopyForDate(const EphemerisDate& date) const {
+    return Ephemeris(date, myLatitude, myLongitude, WithoutPositions{});
 }
 
 Ephemeris Ephemeris::copyForTomorrow() const {

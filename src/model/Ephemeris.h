@@ -173,6 +173,11 @@ class Ephemeris {
     double jupiterLatitude() const;
     double saturnLongitude() const;
     double saturnLatitude() const;
+    /// Both ecliptic coordinates of a planet (2 Mercury, 3 Venus, 5 Mars, 6 Jupiter,
+    /// 7 Saturn) from one elliptical calculation: `latitude` and `longitude` as the planet's
+    /// two operations give them, every other field 0. Throws std::invalid_argument for
+    /// another index.
+    Coordinate planetEclipticPosition(int planet) const;
 
     // ---- Planetary hours --------------------------------------------------------------------
     /// Chaldean order (Moon, Mercury, Venus, Sun, Mars, Jupiter, Saturn) at n mod 7; n >= 0.
@@ -214,6 +219,13 @@ class Ephemeris {
     void debugreport();
 
   private:
+    /// Marks a bare model: date, place and Julian date only, without the Sun and the Moon.
+    struct WithoutPositions {};
+    /// A bare model for one instant, from which rise and set take positions computed on
+    /// request (bodyPosition) and sidereal times; mySun and myMoon stay unset.
+    Ephemeris(const EphemerisDate& date, double latitudeDegrees, double longitudeDegrees,
+              WithoutPositions);
+
     EphemerisDate myDate;
     double myLatitude;
     double myLongitude;
@@ -230,8 +242,11 @@ class Ephemeris {
     /// Julian centuries from J2000.0 of the model's Julian date.
     double julianCenturies() const;
     void invalidateSiderealTimes();
-    /// Geocentric equatorial position of a body with a position (0-3, 5-7) for this date.
+    /// Geocentric equatorial position of a body with a position (0-3, 5-7) for this date,
+    /// computed afresh (it does not read mySun or myMoon).
     Coordinate bodyPosition(int object) const;
+    /// The bare model for the instant at this place.
+    Ephemeris bareCopyForDate(const EphemerisDate& date) const;
     /// Refines the estimate of one event (0 rise, 1 set, 2 transit) of the object against the
     /// altitude on the model's positions at the event.
     EphemerisDate refineEvent(int object, int element, double altitudeDegrees,

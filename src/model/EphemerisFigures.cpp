@@ -90,32 +90,31 @@ MoonFigures moonFigures(const Ephemeris& model) {
     return moon;
 }
 
-struct PlanetOperations {
+struct SheetPlanet {
     const char* name;
     int index;
-    double (Ephemeris::*latitude)() const;
-    double (Ephemeris::*longitude)() const;
 };
 
-constexpr std::array<PlanetOperations, 5> kSheetPlanets{{
-    {"Mercury", Ephemeris::Mercury, &Ephemeris::mercuryLatitude, &Ephemeris::mercuryLongitude},
-    {"Venus", Ephemeris::Venus, &Ephemeris::venusLatitude, &Ephemeris::venusLongitude},
-    {"Mars", Ephemeris::Mars, &Ephemeris::marsLatitude, &Ephemeris::marsLongitude},
-    {"Jupiter", Ephemeris::Jupiter, &Ephemeris::jupiterLatitude, &Ephemeris::jupiterLongitude},
-    {"Saturn", Ephemeris::Saturn, &Ephemeris::saturnLatitude, &Ephemeris::saturnLongitude},
+constexpr std::array<SheetPlanet, 5> kSheetPlanets{{
+    {"Mercury", Ephemeris::Mercury},
+    {"Venus", Ephemeris::Venus},
+    {"Mars", Ephemeris::Mars},
+    {"Jupiter", Ephemeris::Jupiter},
+    {"Saturn", Ephemeris::Saturn},
 }};
 
-PlanetFigures planetFigures(const Ephemeris& model, const PlanetOperations& operations) {
+PlanetFigures planetFigures(const Ephemeris& model, const SheetPlanet& sheetPlanet) {
     PlanetFigures planet;
-    planet.name = operations.name;
-    planet.index = operations.index;
-    planet.latitudeDegrees = (model.*operations.latitude)();
-    planet.longitudeDegrees = (model.*operations.longitude)();
-    planet.coordinate.latitude = planet.latitudeDegrees;
-    planet.coordinate.longitude = planet.longitudeDegrees;
+    planet.name = sheetPlanet.name;
+    planet.index = sheetPlanet.index;
+    // One elliptical calculation gives both coordinates (the planet's latitude and longitude
+    // operations would run it once each).
+    planet.coordinate = model.planetEclipticPosition(sheetPlanet.index);
+    planet.latitudeDegrees = planet.coordinate.latitude;
+    planet.longitudeDegrees = planet.coordinate.longitude;
     model.calcGeocentric(planet.coordinate);
     model.calcHorizontal(planet.coordinate);
-    planet.times = riseTransitSet(model, operations.index);
+    planet.times = riseTransitSet(model, sheetPlanet.index);
     return planet;
 }
 

@@ -2,6 +2,9 @@
 // date (light time, aberration, FK5 and nutation in longitude applied), seen from the
 // Earth's centre, from the planetary series.
 
+#include <stdexcept>
+#include <string>
+
 #include "model/Ephemeris.h"
 #include "series/CAAElliptical.h"
 
@@ -12,6 +15,35 @@ CAAEllipticalResult planetAt(const EphemerisDate& date, CAAElliptical::Elliptica
     return CAAElliptical::Calculate(date.julianDate(), planet);
 }
 }  // namespace
+
+Coordinate Ephemeris::planetEclipticPosition(int planet) const {
+    CAAElliptical::EllipticalObject object = CAAElliptical::SATURN;
+    switch (planet) {
+        case Mercury:
+            object = CAAElliptical::MERCURY;
+            break;
+        case Venus:
+            object = CAAElliptical::VENUS;
+            break;
+        case Mars:
+            object = CAAElliptical::MARS;
+            break;
+        case Jupiter:
+            object = CAAElliptical::JUPITER;
+            break;
+        case Saturn:
+            break;
+        default:
+            throw std::invalid_argument("No planet with index " + std::to_string(planet) +
+                                        ": expected 2 (Mercury), 3 (Venus), 5 (Mars), "
+                                        "6 (Jupiter) or 7 (Saturn)");
+    }
+    const CAAEllipticalResult result = planetAt(myDate, object);
+    Coordinate position;
+    position.latitude = result.GeocentricLatitude;
+    position.longitude = result.GeocentricLongitude;
+    return position;
+}
 
 double Ephemeris::mercuryLongitude() const {
     return planetAt(myDate, CAAElliptical::MERCURY).GeocentricLongitude;

@@ -10,7 +10,6 @@
 #include "model/Degrees.h"
 #include "model/Ephemeris.h"
 #include "model/SunriseScan.h"
-#include "series/CAAElliptical.h"
 
 namespace quenaro {
 
@@ -55,21 +54,6 @@ bool hasPosition(int object) {
     return object >= 0 && object <= 7 && object != Ephemeris::Earth;
 }
 
-CAAElliptical::EllipticalObject ellipticalObjectFor(int planet) {
-    switch (planet) {
-        case Ephemeris::Mercury:
-            return CAAElliptical::MERCURY;
-        case Ephemeris::Venus:
-            return CAAElliptical::VENUS;
-        case Ephemeris::Mars:
-            return CAAElliptical::MARS;
-        case Ephemeris::Jupiter:
-            return CAAElliptical::JUPITER;
-        default:
-            return CAAElliptical::SATURN;
-    }
-}
-
 /// Hour angle reduced to (-180, 180].
 double signedHourAngle(double degrees) {
     const double reduced = mod360(degrees);
@@ -79,18 +63,15 @@ double signedHourAngle(double degrees) {
 }  // namespace
 
 Coordinate Ephemeris::bodyPosition(int object) const {
-    if (object == Sun) {
-        return mySun;
-    }
-    if (object == Moon) {
-        return myMoon;
-    }
-    const CAAEllipticalResult planet =
-        CAAElliptical::Calculate(myJulianDate, ellipticalObjectFor(object));
     Coordinate position;
-    position.latitude = planet.GeocentricLatitude;
-    position.longitude = planet.GeocentricLongitude;
-    calcGeocentric(position);
+    if (object == Sun) {
+        sunCoordinate(position);
+    } else if (object == Moon) {
+        moonCoordinate(position);
+    } else {
+        position = planetEclipticPosition(object);
+        calcGeocentric(position);
+    }
     return position;
 }
 
@@ -98,7 +79,7 @@ EphemerisDate Ephemeris::refineEvent(int object, int element, double altitudeDeg
                                      EphemerisDate estimate) const {
     const double phi = myLatitude;
     for (int correction = 0; correction < kMaximumCorrections; ++correction) {
-        const Ephemeris atEstimate = copyForDate(estimate);
+        const Ephemeris atEstimate = bareCopyForDate(estimate);
         const Coordinate position = atEstimate.bodyPosition(object);
         const double delta = position.declination;
         const double hourAngle =
@@ -143,7 +124,7 @@ std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) 
     const EphemerisDate dayStartUT = EphemerisDate::dateWithYear(
         myDate.yearOfCommonEra(), static_cast<unsigned>(myDate.monthOfYear()),
         static_cast<unsigned>(myDate.dayOfMonth()), 0, 0, 0, TimeZone::gmt());
-    const Coordinate position = copyForDate(dayStartUT).bodyPosition(object);
+    const Coordinate position = bareCopyForDate(dayStartUT).bodyPosition(object);
     const double delta = position.declination;
     const double cosH0 = (sind(h0) - sind(phi) * sind(delta)) / (cosd(phi) * cosd(delta));
     if (!(cosH0 >= -1.0 && cosH0 <= 1.0)) {
@@ -152,7 +133,7 @@ std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) 
     const double semiArc = acosd(cosH0);
 
     const EphemerisDate base = myDate.startOfDay();
-    const double siderealAtMidnight = copyForDate(base).localApparentSiderealTime();
+    const double siderealAtMidnight = bareCopyForDate(base).localApparentSiderealTime();
     const double transitFraction = mod360(position.rightAscension - siderealAtMidnight) / 360.0;
     const EphemerisDate rise =
         base.addTimeInterval((transitFraction + semiArc / -360.0) * kSecondsPerDay);
