@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "ModelTestSupport.h"
 
@@ -111,6 +112,25 @@ TEST(EphemerisLunarExtras, LimbAngleIsTheSelenographicLongitudeOfTheSun) {
     // Julian date 2448724.5 is 1992-04-12 0h UT; the selenographic Sun is at 67.89 degrees.
     const Ephemeris model = modelAt(1992, 4, 12, 0, 0, "UTC", 0.0, 0.0);
     EXPECT_NEAR(model.limbAngle(), 67.89, 0.01);
+}
+
+}  // namespace
+}  // namespace quenaro
+
+namespace quenaro {
+namespace {
+
+TEST(EphemerisPlanets, OneCalculationGivesBothCoordinatesOfThePlanetOperations) {
+    const Ephemeris model = testing::modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Coordinate venus = model.planetEclipticPosition(Ephemeris::Venus);
+    EXPECT_EQ(venus.latitude, model.venusLatitude());
+    EXPECT_EQ(venus.longitude, model.venusLongitude());
+    const Coordinate saturn = model.planetEclipticPosition(Ephemeris::Saturn);
+    EXPECT_EQ(saturn.latitude, model.saturnLatitude());
+    EXPECT_EQ(saturn.longitude, model.saturnLongitude());
+    for (int notAPlanet : {Ephemeris::Sun, Ephemeris::Moon, Ephemeris::Earth, 8, -3}) {
+        EXPECT_THROW(model.planetEclipticPosition(notAPlanet), std::invalid_argument);
+    }
 }
 
 }  // namespace
