@@ -5,17 +5,17 @@
 // from one run, e.g.
 //     quenaro_bench --benchmark_filter='SATURN|Reference' --benchmark_repetitions=5
 //
-// Trigonometric evaluations in one Calculate(SATURN) on an ordinary date, 2321 in all:
-// - the Earth's L, B, R tables once (129 + 7 + 59 = 195 cosines) and again for the Sun's
-//   longitude inside the aberration (129);
+// Trigonometric evaluations in one Calculate(SATURN) on an ordinary date, 2192 in all:
+// - the Earth's L, B, R tables once (129 + 7 + 59 = 195 cosines); the aberration reuses the
+//   Earth's longitude for the Sun's;
 // - Saturn's L, B, R tables (319 + 130 + 183 = 632 cosines) in each of the three light-time
 //   passes (1896);
 // - 101 others: the Earth's and the body's rectangular coordinates (4 + 2 x 4 in the loop + 4
 //   after it), two atan2, six in the aberration, five in the FK5 corrections, 63 nutation
 //   sines and nine in the equatorial rotation.
-// The count was confirmed once by linking the Release library with -Wl,--wrap for sin, cos,
-// tan, atan2, asin and sincos: 63 sin, 2220 cos, 2 tan, 3 atan2, 1 asin, 16 sincos (2 each)
-// at five dates from 1900 to 2100.
+// The count was confirmed by linking the Release library with -Wl,--wrap for sin, cos, tan,
+// atan2, asin and sincos: 63 sin, 2091 cos, 2 tan, 3 atan2, 1 asin, 16 sincos (2 each) at
+// five dates from 1900 to 2100 (2220 cos before the aberration reused the Earth's longitude).
 //
 // The reference loop calls std::cos that many times on arguments of the same form, B + C tau
 // of the tables above (the 101 others take the Earth's L0 terms in turn). Both loops move the
@@ -94,7 +94,6 @@ std::vector<CAAVSOP87Term> saturnTrigonometryTerms() {
     for (int pass = 0; pass < 3; ++pass) {
         append(saturn);
     }
-    append(earthLongitude);
     constexpr std::size_t otherEvaluations = 101;
     for (std::size_t i = 0; i < otherEvaluations; ++i) {
         terms.push_back(g_L0EarthCoefficients[i % std::size(g_L0EarthCoefficients)]);

@@ -13,6 +13,12 @@ class CAAAberration {
     /// (below about 0.006°). Divides by cos Latitude: meant for bodies near the ecliptic, not
     /// for a latitude of ±90°.
     static CAACoordinatePair EclipticAberration(double Longitude, double Latitude, double JD);
+
+    /// The same, for a caller that already holds the Sun's geometric longitude at JD
+    /// (CAASun::GeometricEclipticLongitude, degrees): saves evaluating the Earth's longitude
+    /// series again, with an identical result.
+    static CAACoordinatePair EclipticAberration(double Longitude, double Latitude, double JD,
+                                                double SunGeometricLongitude);
 };
 
 }  // namespace quenaro

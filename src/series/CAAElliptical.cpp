@@ -95,9 +95,14 @@ CAAEllipticalResult CAAElliptical::Calculate(double JD, EllipticalObject object)
     }
 
     // The Earth at JD, without light time; nothing for the Sun, which is seen from the Earth.
+    // The Sun's geometric longitude at JD, for the aberration: 180 degrees from the Earth's
+    // longitude, or for the Sun itself its first (undelayed) light-time pass.
     Rectangular earth{0, 0, 0};
+    double sunGeometricLongitude = 0;
     if (object != SUN) {
-        const double L0 = DegreesToRadians(CAAEarth::EclipticLongitude(JD));
+        const double earthLongitude = CAAEarth::EclipticLongitude(JD);
+        sunGeometricLongitude = ReduceTo360(earthLongitude + 180);
+        const double L0 = DegreesToRadians(earthLongitude);
         const double B0 = DegreesToRadians(CAAEarth::EclipticLatitude(JD));
         const double R0 = CAAEarth::RadiusVector(JD);
         const double cosB0 = std::cos(B0);
@@ -114,6 +119,9 @@ CAAEllipticalResult CAAElliptical::Calculate(double JD, EllipticalObject object)
     SeriesPosition current{0, 0, 0};
     for (int pass = 1; pass <= maxLightTimePasses; ++pass) {
         current = seriesPosition(object, delayedJD);
+        if (pass == 1 && object == SUN) {
+            sunGeometricLongitude = current.L;
+        }
         if (pass > 1) {
             if (std::fabs(current.L - previous.L) > 0.00001 ||
                 std::fabs(current.B - previous.B) > 0.00001 ||
@@ -136,7 +144,7 @@ CAAEllipticalResult CAAElliptical::Calculate(double JD, EllipticalObject object)
     result.LightTime = result.GeocentricDistance * lightTimeDaysPerAU;
 
     const CAACoordinatePair aberration = CAAAberration::EclipticAberration(
-        result.GeocentricLongitude, result.GeocentricLatitude, JD);
+        result.GeocentricLongitude, result.GeocentricLatitude, JD, sunGeometricLongitude);
     result.GeocentricLongitude += aberration.X;
     result.GeocentricLatitude += aberration.Y;
 
