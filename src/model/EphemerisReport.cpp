@@ -77,7 +77,7 @@ void Ephemeris::debugreport() {
     log(daysAndTime("\tAge = %d days, %s", ageDays));
     // Days to the coming full Moon: half a period after new Moon, or one and a half once the
     // full Moon of this lunation has passed.
-    const double ageSeconds = ageOfMoon() * 86400.0;
+    const double ageSeconds = ageDays * 86400.0;
     const double period = lunarPeriod();
     const double fullMoonSeconds = ageSeconds < period * 0.5 ? period * 0.5 : (period * 3.0) * 0.5;
     log(daysAndTime("\tFull in = %d days, %s", (fullMoonSeconds - ageSeconds) / 86400.0));
