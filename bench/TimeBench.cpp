@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 namespace quenaro {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/DiagnosticLog.h"
 #include "cli/ObserverOptions.h"
 #include "cli/PositionCommand.h"
 #include "cli/SheetCommand.h"
-#include "model/DiagnosticLog.h"
 #include "model/Ephemeris.h"
 
 namespace quenaro {

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/EphemerisDate.h"
 #include "model/ObserverPosition.h"
+#include "time/EphemerisDate.h"
 
 namespace CLI {
 class App;

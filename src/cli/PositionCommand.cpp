@@ -4,8 +4,8 @@
 #include <ostream>
 #include <utility>
 
+#include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
-#include "model/PrintfText.h"
 #include "series/CAAElliptical.h"
 
 namespace quenaro {

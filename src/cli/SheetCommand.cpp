@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/DateText.h"
 #include "model/Ephemeris.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
+#include "time/DateText.h"
 
 namespace quenaro {
 

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "model/Degrees.h"
 #include "model/ObserverPosition.h"
 #include "series/tables/NutationCoefficients.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

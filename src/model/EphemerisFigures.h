@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/Coordinate.h"
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 namespace quenaro {
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "model/Degrees.h"
+#include "base/PrintfText.h"
 #include "model/Ephemeris.h"
-#include "model/PrintfText.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

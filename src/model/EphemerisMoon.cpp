@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "model/Degrees.h"
 #include "model/Ephemeris.h"
 #include "series/tables/MoonCoefficients.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

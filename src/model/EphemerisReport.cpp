@@ -4,9 +4,9 @@
 #include <cmath>
 #include <optional>
 
-#include "model/DiagnosticLog.h"
+#include "base/DiagnosticLog.h"
+#include "base/PrintfText.h"
 #include "model/Ephemeris.h"
-#include "model/PrintfText.h"
 
 namespace quenaro {
 

@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/Degrees.h"
 #include "model/Ephemeris.h"
 #include "model/SunriseScan.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

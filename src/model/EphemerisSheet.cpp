@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "model/DateText.h"
+#include "base/PrintfText.h"
 #include "model/Ephemeris.h"
-#include "model/PrintfText.h"
+#include "time/DateText.h"
 
 namespace quenaro {
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "model/Degrees.h"
 #include "model/Ephemeris.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/CyclicIndex.h"
-#include "model/Degrees.h"
 #include "model/Ephemeris.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

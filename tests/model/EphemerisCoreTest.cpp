@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "ModelTestSupport.h"
-#include "model/Degrees.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 namespace {

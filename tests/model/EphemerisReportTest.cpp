@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "model/DiagnosticLog.h"
+#include "base/DiagnosticLog.h"
 
 namespace quenaro {
 namespace {

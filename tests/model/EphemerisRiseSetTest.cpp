@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "ModelTestSupport.h"
-#include "model/Degrees.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 namespace {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "model/DateText.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
 #include "model/ObserverPosition.h"
+#include "time/DateText.h"
 
 namespace quenaro {
 namespace {

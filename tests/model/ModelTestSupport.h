@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "model/Ephemeris.h"
-#include "model/EphemerisDate.h"
-#include "model/TimeZone.h"
+#include "time/EphemerisDate.h"
+#include "time/TimeZone.h"
 
 namespace quenaro::testing {
 

@@ -1,4 +1,4 @@
-#include "model/CivilCalendar.h"
+#include "time/CivilCalendar.h"
 
 #include <gtest/gtest.h>
 

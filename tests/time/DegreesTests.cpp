@@ -1,4 +1,4 @@
-#include "model/Degrees.h"
+#include "time/Degrees.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/TimeZone.h"
+#include "time/TimeZone.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 namespace quenaro {
 namespace {

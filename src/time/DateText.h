@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 namespace quenaro {
 

@@ -1,4 +1,4 @@
-#include "model/PrintfText.h"
+#include "base/PrintfText.h"
 
 #include <cstdarg>
 #include <cstdio>

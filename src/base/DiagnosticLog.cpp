@@ -1,4 +1,4 @@
-#include "model/DiagnosticLog.h"
+#include "base/DiagnosticLog.h"
 
 #include <iostream>
 #include <utility>
@@ -20,6 +20,8 @@ void diagnosticLog(std::string_view line) {
     }
 }
 
-void setDiagnosticSink(DiagnosticSink sink) { installedSink() = std::move(sink); }
+void setDiagnosticSink(DiagnosticSink sink) {
+    installedSink() = std::move(sink);
+}
 
 }  // namespace quenaro

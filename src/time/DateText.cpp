@@ -1,13 +1,13 @@
 // Texts of dates and times as the almanac shows them: a medium date, a short time and the
 // ISO 8601 form of the command line's JSON.
 
-#include "model/DateText.h"
+#include "time/DateText.h"
 
 #include <array>
 #include <cmath>
 #include <cstdlib>
 
-#include "model/PrintfText.h"
+#include "base/PrintfText.h"
 
 namespace quenaro {
 

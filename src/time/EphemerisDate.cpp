@@ -1,4 +1,4 @@
-#include "model/EphemerisDate.h"
+#include "time/EphemerisDate.h"
 
 #include <date/date.h>
 
@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "model/CivilCalendar.h"
-#include "model/Degrees.h"
+#include "time/CivilCalendar.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 

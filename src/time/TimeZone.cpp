@@ -1,4 +1,4 @@
-#include "model/TimeZone.h"
+#include "time/TimeZone.h"
 
 #include <date/tz.h>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/TimeZone.h"
+#include "time/TimeZone.h"
 
 namespace quenaro {
 
