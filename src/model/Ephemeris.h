@@ -113,6 +113,10 @@ class Ephemeris {
     /// Throws std::invalid_argument("No rises or sets calculable") when the body does not
     /// reach that altitude, and std::invalid_argument for an object without a position.
     std::array<EphemerisDate, 3> calcTimes(int altitudeKind, int object) const;
+    /// The altitude in degrees whose crossing calcTimes() seeks for the kind and object: the
+    /// Sun's horizon -0.8333, the Moon's 0.7275 p - 0.5667 with the parallax p of this
+    /// model's Moon (about +0.13), 0 for a planet; -6, -12 and -18 for the twilights.
+    double eventAltitude(int altitudeKind, int object) const;
     /// One event (0 rise, 1 set, 2 transit, 3-5 civil/nautical/astronomical dawn, 6-8 dusk);
     /// no date for another event code.
     std::optional<EphemerisDate> calcRiseSet(int event, int object) const;

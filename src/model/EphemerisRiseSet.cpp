@@ -104,6 +104,16 @@ EphemerisDate Ephemeris::refineEvent(int object, int element, double altitudeDeg
     throw std::invalid_argument(kNoRiseOrSet);
 }
 
+double Ephemeris::eventAltitude(int altitudeKind, int object) const {
+    double moonParallax = 0.0;
+    if (altitudeKind == 0 && object == Moon) {
+        Coordinate corrected = myMoon;
+        correctPosition(corrected, 0.0);
+        moonParallax = corrected.parallax;
+    }
+    return targetAltitude(altitudeKind, object, moonParallax);
+}
+
 std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) const {
     if (!hasPosition(object)) {
         throw std::invalid_argument(
@@ -111,13 +121,7 @@ std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) 
             ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
             "6 (Jupiter) or 7 (Saturn)");
     }
-    double moonParallax = 0.0;
-    if (altitudeKind == 0 && object == Moon) {
-        Coordinate corrected = myMoon;
-        correctPosition(corrected, 0.0);
-        moonParallax = corrected.parallax;
-    }
-    const double h0 = targetAltitude(altitudeKind, object, moonParallax);
+    const double h0 = eventAltitude(altitudeKind, object);
     const double phi = myLatitude;
 
     // First estimate: the body held at its position of 0 h UT of the local calendar day.
