@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 namespace quenaro {
@@ -37,3 +38,5 @@ QString placeTitle(const Place& place);
 QString placeOriginText(Place::Origin origin);
 
 }  // namespace quenaro
+
+Q_DECLARE_METATYPE(quenaro::Place)
