@@ -45,7 +45,7 @@ std::string foldForSearch(std::string_view utf8);
 /// first reading that leaves any place is used. A query that finds nothing that way is tried
 /// as a whole name, for the few names with a comma in them.
 ///
-/// At most `limit` places; none for a query without letters or digits.
+/// At most `limit` places; none for an empty query (or one of white space alone).
 std::vector<Place> searchPlaces(std::string_view query, std::size_t limit = 10);
 
 /// The place a text "Name[, Country or region]" means: the first of searchPlaces(text);
