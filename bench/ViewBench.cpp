@@ -61,7 +61,7 @@ BENCHMARK(BM_DrawTimeline)->Unit(benchmark::kMillisecond);
 void BM_TickFanOut(benchmark::State& state) {
     const QTemporaryDir directory;
     AppSettings settings(directory.filePath(QStringLiteral("settings.ini")));
-    settings.storePlace({52.5, 13.4, {}, {}, Place::Origin::Chosen});
+    settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
     settings.setBoolValue(QStringLiteral("FollowLocation"), false);
     double now = berlinEvening().date().timeIntervalSinceReferenceDate();
     InterfaceOptions options;

@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 
+#include "app/QtText.h"
+#include "places/PlaceAttribution.h"
+
 namespace quenaro {
 
 namespace {
@@ -24,8 +27,9 @@ void showAbout(QWidget* window) {
     openBox(window, QMessageBox::Information, QStringLiteral("About Quenaro"),
             QStringLiteral("Quenaro %1\nA pocket sky almanac: the Sun, the Moon and the planets "
                            "for your place and time, computed on this device from published "
-                           "analytical series.")
-                .arg(QStringLiteral(QUENARO_VERSION)));
+                           "analytical series.\n\n%2\n%3")
+                .arg(QStringLiteral(QUENARO_VERSION), toQString(kGazetteerAttribution),
+                     toQString(kZoneBoundaryAttribution)));
 }
 
 }  // namespace quenaro

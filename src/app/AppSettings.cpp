@@ -125,7 +125,7 @@ void AppSettings::setBoolValue(const QString& key, bool value) {
     store_->sync();
 }
 
-std::optional<Place> AppSettings::storedPlace() const {
+std::optional<ObserverPlace> AppSettings::storedPlace() const {
     const bool hasLatitude = store_->contains(kLastLat);
     const bool hasLongitude = store_->contains(kLastLon);
     if (!hasLatitude && !hasLongitude) {
@@ -151,16 +151,16 @@ std::optional<Place> AppSettings::storedPlace() const {
                           .toStdString());
         return std::nullopt;
     }
-    Place place;
+    ObserverPlace place;
     place.latitudeDegrees = *latitudeDegrees;
     place.longitudeDegrees = *longitudeDegrees;
     place.name = store_->value(kPlaceName).toString();
     place.zone = store_->value(kPlaceZone).toString();
-    place.origin = Place::Origin::Remembered;
+    place.origin = ObserverPlace::Origin::Remembered;
     return place;
 }
 
-void AppSettings::storePlace(const Place& place) {
+void AppSettings::storePlace(const ObserverPlace& place) {
     // QSettings writes the whole file anew (to a temporary file renamed over the old one)
     // on sync(), so the four keys reach the disk together.
     store_->setValue(kLastLat, place.latitudeDegrees);

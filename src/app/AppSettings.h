@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/Place.h"
+#include "app/ObserverPlace.h"
 
 class QSettings;
 
@@ -43,10 +43,10 @@ class AppSettings {
     /// The stored place, read all-or-nothing: none when LastLat and LastLon are not both
     /// stored as finite numbers within [-90, 90] and [-180, 180] (a diagnostic-log line says
     /// why, unless neither is stored). Its origin is Remembered.
-    std::optional<Place> storedPlace() const;
+    std::optional<ObserverPlace> storedPlace() const;
     /// Stores the place's coordinates, name and zone together and writes them out at once,
     /// so a later run never reads one key new and another old.
-    void storePlace(const Place& place);
+    void storePlace(const ObserverPlace& place);
 
     /// The window's size in points; none when not stored or not a sensible size.
     std::optional<QSize> windowSize() const;

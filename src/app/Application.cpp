@@ -12,6 +12,7 @@
 
 #include "app/AppSettings.h"
 #include "app/InterfaceDescription.h"
+#include "app/QtText.h"
 #include "base/DiagnosticLog.h"
 
 namespace quenaro {
@@ -55,10 +56,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationVersion(QStringLiteral(QUENARO_VERSION));
-    setDiagnosticSink([](std::string_view line) {
-        qCInfo(quenaroLog).noquote()
-            << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    });
+    setDiagnosticSink(
+        [](std::string_view line) { qCInfo(quenaroLog).noquote() << toQString(line); });
 
     AppSettings settings;
     const std::unique_ptr<Interface> ui = loadInterface(settings);

@@ -6,7 +6,9 @@
 
 #include "app/AppSettings.h"
 #include "app/LocalizedStrings.h"
+#include "app/QtText.h"
 #include "model/ObserverPosition.h"
+#include "places/ZoneLookup.h"
 
 namespace quenaro {
 
@@ -47,12 +49,12 @@ QGeoPositionInfoSource* CurrentLocation::defaultSource(QObject* parent) {
 
 CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent)
     : QObject(parent), settings_(settings), makeSource_(std::move(makeSource)) {
-    if (const std::optional<Place> stored = settings_.storedPlace()) {
+    if (const std::optional<ObserverPlace> stored = settings_.storedPlace()) {
         bestLocation_ = *stored;
     }
     following_ = settings_.boolValue(kFollowLocation);
-    if (!following_ && bestLocation_.origin == Place::Origin::Remembered) {
-        bestLocation_.origin = Place::Origin::Chosen;
+    if (!following_ && bestLocation_.origin == ObserverPlace::Origin::Remembered) {
+        bestLocation_.origin = ObserverPlace::Origin::Chosen;
     }
     setBestKnownPosition({bestLocation_.latitudeDegrees, bestLocation_.longitudeDegrees});
     if (following_) {
@@ -60,14 +62,14 @@ CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource
     }
 }
 
-void CurrentLocation::choosePlace(Place place) {
+void CurrentLocation::choosePlace(ObserverPlace place) {
     if (!validCoordinates(place.latitudeDegrees, place.longitudeDegrees)) {
         return;
     }
     stopService();
     following_ = false;
     settings_.setBoolValue(kFollowLocation, false);
-    place.origin = Place::Origin::Chosen;
+    place.origin = ObserverPlace::Origin::Chosen;
     accept(place);
 }
 
@@ -104,10 +106,11 @@ void CurrentLocation::positionUpdated(const QGeoPositionInfo& update) {
         !validCoordinates(coordinate.latitude(), coordinate.longitude())) {
         return;
     }
-    Place place;
+    ObserverPlace place;
     place.latitudeDegrees = coordinate.latitude();
     place.longitudeDegrees = coordinate.longitude();
-    place.origin = Place::Origin::Fix;
+    place.zone = toQString(zoneAtPosition(place.latitudeDegrees, place.longitudeDegrees));
+    place.origin = ObserverPlace::Origin::Fix;
     accept(place);
 }
 
@@ -119,7 +122,7 @@ void CurrentLocation::serviceFailed(QGeoPositionInfoSource::Error error) {
     emit locationError(QStringLiteral("Error Getting Location"), failureMessage(error));
 }
 
-void CurrentLocation::accept(const Place& place) {
+void CurrentLocation::accept(const ObserverPlace& place) {
     bestLocation_ = place;
     settings_.storePlace(place);
     setBestKnownPosition({place.latitudeDegrees, place.longitudeDegrees});

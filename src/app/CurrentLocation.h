@@ -5,7 +5,7 @@
 #include <QSet>
 #include <functional>
 
-#include "app/Place.h"
+#include "app/ObserverPlace.h"
 
 namespace quenaro {
 
@@ -32,19 +32,19 @@ class CurrentLocation : public QObject {
     CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent = nullptr);
 
     /// The current best place.
-    const Place& bestLocation() const { return bestLocation_; }
+    const ObserverPlace& bestLocation() const { return bestLocation_; }
     /// Whether the location service may move the place (the FollowLocation setting).
     bool following() const { return following_; }
 
     /// Takes a place chosen by hand: stops the service, turns FollowLocation off, and stores
     /// and announces the place like an update. Places with invalid coordinates are ignored.
-    void choosePlace(Place place);
+    void choosePlace(ObserverPlace place);
     /// Turns FollowLocation on and (re)starts the service.
     void followLocation();
 
   signals:
     /// ChangeLocationNotification: the place has changed.
-    void changeLocationNotification(const quenaro::Place& place);
+    void changeLocationNotification(const quenaro::ObserverPlace& place);
     /// A failure of the location service to show to the user (each kind once per run).
     void locationError(const QString& title, const QString& message);
 
@@ -53,12 +53,12 @@ class CurrentLocation : public QObject {
     void stopService();
     void positionUpdated(const QGeoPositionInfo& update);
     void serviceFailed(QGeoPositionInfoSource::Error error);
-    void accept(const Place& place);
+    void accept(const ObserverPlace& place);
 
     AppSettings& settings_;
     SourceFactory makeSource_;
     QGeoPositionInfoSource* source_ = nullptr;  // owned as a child
-    Place bestLocation_;
+    ObserverPlace bestLocation_;
     bool following_ = true;
     QSet<int> reportedErrors_;
 };

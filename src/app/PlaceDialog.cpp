@@ -5,14 +5,28 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/QtText.h"
+#include "places/Gazetteer.h"
+#include "places/ZoneLookup.h"
+
 namespace quenaro {
 
 namespace {
+
+constexpr std::size_t kShownMatches = 10;
+constexpr int kPlaceRole = Qt::UserRole;
+
+/// A place of the gazetteer as the application's place, with the place's own zone.
+ObserverPlace observerPlace(const Place& place) {
+    return {place.latitudeDegrees, place.longitudeDegrees, toQString(place.name),
+            toQString(place.zone), ObserverPlace::Origin::Chosen};
+}
 
 /// A plain decimal number ("52.5", "-13"); none for anything else.
 std::optional<double> plainNumber(const QString& text) {
@@ -26,9 +40,11 @@ std::optional<double> plainNumber(const QString& text) {
 
 }  // namespace
 
-PlaceDialog::PlaceDialog(const Place& current, bool following, bool usePlaceTimeZone,
+PlaceDialog::PlaceDialog(const ObserverPlace& current, bool following, bool usePlaceTimeZone,
                          QWidget* parent)
     : QDialog(parent),
+      search_(new QLineEdit(this)),
+      results_(new QListWidget(this)),
       latitude_(new QLineEdit(this)),
       longitude_(new QLineEdit(this)),
       go_(new QPushButton(tr("Go to these coordinates"), this)),
@@ -36,6 +52,8 @@ PlaceDialog::PlaceDialog(const Place& current, bool following, bool usePlaceTime
       useMyLocation_(new QPushButton(tr("Use my location"), this)),
       placeZone_(new QCheckBox(tr("Times in the place's own zone"), this)) {
     setWindowTitle(tr("Place"));
+    search_->setPlaceholderText(tr("Search a city: Tromsø, Paris, FR, Springfield, IL"));
+    search_->setClearButtonEnabled(true);
     latitude_->setPlaceholderText(tr("degrees, north positive"));
     longitude_->setPlaceholderText(tr("degrees, east positive"));
     latitude_->setText(QString::number(current.latitudeDegrees, 'f', 4));
@@ -51,6 +69,8 @@ PlaceDialog::PlaceDialog(const Place& current, bool following, bool usePlaceTime
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(search_);
+    layout->addWidget(results_, 1);
     layout->addLayout(coordinates);
     layout->addWidget(go_);
     layout->addWidget(problem_);
@@ -59,8 +79,18 @@ PlaceDialog::PlaceDialog(const Place& current, bool following, bool usePlaceTime
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(search_, &QLineEdit::textChanged, this, &PlaceDialog::showMatches);
+    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        emit placeChosen(item->data(kPlaceRole).value<ObserverPlace>());
+        accept();
+    });
+    connect(search_, &QLineEdit::returnPressed, this, [this] {
+        if (results_->count() > 0) {
+            emit results_->itemActivated(results_->item(0));
+        }
+    });
     connect(go_, &QPushButton::clicked, this, [this] {
-        if (const std::optional<Place> place = typedPlace()) {
+        if (const std::optional<ObserverPlace> place = typedPlace()) {
             emit placeChosen(*place);
             accept();
         }
@@ -72,7 +102,18 @@ PlaceDialog::PlaceDialog(const Place& current, bool following, bool usePlaceTime
     connect(placeZone_, &QCheckBox::toggled, this, &PlaceDialog::usePlaceTimeZoneChanged);
 }
 
-std::optional<Place> PlaceDialog::typedPlace() {
+void PlaceDialog::showMatches(const QString& query) {
+    results_->clear();
+    for (const Place& place : searchPlaces(query.toStdString(), kShownMatches)) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1, %2 \u2014 %3")
+                .arg(toQString(place.name), toQString(place.countryName), toQString(place.zone)),
+            results_);
+        item->setData(kPlaceRole, QVariant::fromValue(observerPlace(place)));
+    }
+}
+
+std::optional<ObserverPlace> PlaceDialog::typedPlace() {
     const std::optional<double> latitude = plainNumber(latitude_->text());
     const std::optional<double> longitude = plainNumber(longitude_->text());
     if (!latitude || !longitude || !validCoordinates(*latitude, *longitude)) {
@@ -83,10 +124,11 @@ std::optional<Place> PlaceDialog::typedPlace() {
         return std::nullopt;
     }
     problem_->hide();
-    Place place;
+    ObserverPlace place;
     place.latitudeDegrees = *latitude;
     place.longitudeDegrees = *longitude;
-    place.origin = Place::Origin::Chosen;
+    place.zone = toQString(zoneAtPosition(*latitude, *longitude));
+    place.origin = ObserverPlace::Origin::Chosen;
     return place;
 }
 

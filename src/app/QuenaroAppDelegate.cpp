@@ -79,7 +79,7 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
 }
 
 TimeZone QuenaroAppDelegate::zoneInUse() const {
-    const Place& place = outlets_.currentLocation->bestLocation();
+    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
     if (place.zone.isEmpty() || !outlets_.settings->boolValue(kUsePlaceTimeZone)) {
         return deviceZone_;
     }
@@ -172,7 +172,7 @@ void QuenaroAppDelegate::resetToToday() {
     updateLocalTime();
 }
 
-void QuenaroAppDelegate::betterLocation(const Place& place) {
+void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
     outlets_.ephemeris->setLatitude(place.latitudeDegrees, place.longitudeDegrees);
     followZone();
     showPlace();
@@ -211,7 +211,7 @@ void QuenaroAppDelegate::followZone() {
 }
 
 void QuenaroAppDelegate::showPlace() {
-    const Place& place = outlets_.currentLocation->bestLocation();
+    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
     outlets_.placeButton->setText(QStringLiteral("%1 \u00B7 %2 \u00B7 %3")
                                       .arg(placeTitle(place))
                                       .arg(QString::fromStdString(zoneInUse().name()))

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <functional>
 
-#include "app/Place.h"
+#include "app/ObserverPlace.h"
 #include "time/EphemerisDate.h"
 
 class QAbstractButton;
@@ -82,7 +82,7 @@ class QuenaroAppDelegate : public QObject {
     /// Returns from a picked date to the running clock.
     void resetToToday();
     /// The place has changed: moves the model and redraws.
-    void betterLocation(const quenaro::Place& place);
+    void betterLocation(const quenaro::ObserverPlace& place);
     /// Reads dates in the place's own zone (or the device's).
     void setUsePlaceTimeZone(bool usePlaceZone);
 

@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -198,12 +199,35 @@ TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {
     EXPECT_EQ(ui->ephemeris->longitude(), 18.9551);
     EXPECT_EQ(source->stops, 1);
     EXPECT_TRUE(ui->orreryScreen->placeButton()->text().contains(QStringLiteral("chosen")));
-    EXPECT_EQ(temporary.reopened().storedPlace()->latitudeDegrees, 69.6489);
+    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    EXPECT_EQ(stored->latitudeDegrees, 69.6489);
+    // Typed coordinates take the zone the zone map gives there.
+    EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+}
+
+TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {
+    QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
+    auto* dialog = ui->window->findChild<PlaceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(dialog->searchField(), QStringLiteral("troms"));
+    ASSERT_GT(dialog->resultList()->count(), 0);
+    EXPECT_TRUE(dialog->resultList()->item(0)->text().startsWith(QStringLiteral("Tromsø, Norway")));
+    QTest::keyClick(dialog->searchField(), Qt::Key_Return);
+
+    EXPECT_NEAR(ui->ephemeris->latitude(), 69.6489, 1e-4);
+    EXPECT_NEAR(ui->ephemeris->longitude(), 18.9551, 1e-4);
+    EXPECT_TRUE(ui->orreryScreen->placeButton()->text().startsWith(QStringLiteral("Tromsø")));
+    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->name, QStringLiteral("Tromsø"));
+    EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+    EXPECT_FALSE(ui->currentLocation->following());
 }
 
 TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
     ui->currentLocation->choosePlace({69.6489, 18.9551, QStringLiteral("Tromsø"),
-                                      QStringLiteral("Europe/Oslo"), Place::Origin::Chosen});
+                                      QStringLiteral("Europe/Oslo"),
+                                      ObserverPlace::Origin::Chosen});
     EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
 
     delegate().setUsePlaceTimeZone(true);

@@ -1,4 +1,4 @@
-#include "app/Place.h"
+#include "app/ObserverPlace.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ bool validCoordinates(double latitudeDegrees, double longitudeDegrees) {
            std::fabs(latitudeDegrees) <= 90.0 && std::fabs(longitudeDegrees) <= 180.0;
 }
 
-QString placeTitle(const Place& place) {
+QString placeTitle(const ObserverPlace& place) {
     if (!place.name.isEmpty()) {
         return place.name;
     }
@@ -23,15 +23,15 @@ QString placeTitle(const Place& place) {
         .arg(place.longitudeDegrees < 0 ? QLatin1Char('W') : QLatin1Char('E'));
 }
 
-QString placeOriginText(Place::Origin origin) {
+QString placeOriginText(ObserverPlace::Origin origin) {
     switch (origin) {
-        case Place::Origin::Fallback:
+        case ObserverPlace::Origin::Fallback:
             return QStringLiteral("fallback");
-        case Place::Origin::Remembered:
+        case ObserverPlace::Origin::Remembered:
             return QStringLiteral("remembered");
-        case Place::Origin::Fix:
+        case ObserverPlace::Origin::Fix:
             return QStringLiteral("location service");
-        case Place::Origin::Chosen:
+        case ObserverPlace::Origin::Chosen:
             return QStringLiteral("chosen");
     }
     return {};
