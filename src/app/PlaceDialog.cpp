@@ -78,7 +78,16 @@ PlaceDialog::PlaceDialog(const ObserverPlace& current, bool following, bool useP
     layout->addWidget(placeZone_);
     layout->addWidget(buttons);
 
+    // Return acts in the field it is pressed in (the first match, or the coordinates),
+    // never through a default button of the dialog.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QLineEdit* field : {latitude_, longitude_}) {
+        connect(field, &QLineEdit::returnPressed, go_, &QPushButton::click);
+    }
     connect(search_, &QLineEdit::textChanged, this, &PlaceDialog::showMatches);
     connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         emit placeChosen(item->data(kPlaceRole).value<ObserverPlace>());
