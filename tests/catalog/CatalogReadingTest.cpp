@@ -7,6 +7,10 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -205,6 +209,9 @@ locale_t commaDecimalLocale() {
         return locale_t{};
     }
     ::setenv("LOCPATH", folder.c_str(), 1);
+#if defined(__SANITIZE_ADDRESS__)
+    const __lsan::ScopedDisabler keptByTheCLibrary;  // newlocale keeps its copy of LOCPATH
+#endif
     const locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", locale_t{});
     ::unsetenv("LOCPATH");
     return german;
