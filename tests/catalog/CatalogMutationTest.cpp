@@ -9,10 +9,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <iostream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -192,23 +190,6 @@ TEST(CatalogMutation, ThousandsOfDamagedFilesNeverCrashAndYieldOnlyDrawableValue
     EXPECT_TRUE(logged("values not a finite number"));
     EXPECT_TRUE(logged("or a value not a finite number"));
     std::cout << "catalogue mutation run: " << read << " read, " << refused << " refused\n";
-}
-
-TEST(CatalogMutation, TheCommittedStarCatalogueCutAnywhere) {
-    std::ifstream input(std::filesystem::path(QUENARO_SOURCE_DIR) / "resources/StarCatalog.plist",
-                        std::ios::binary);
-    std::ostringstream contents;
-    contents << input.rdbuf();
-    const std::string catalogue = contents.str();
-    ASSERT_GT(catalogue.size(), 100'000u);
-    std::mt19937 random(7);
-    testing::CapturedLog log;
-    for (int cut = 0; cut < 8; ++cut) {
-        const std::size_t at =
-            std::uniform_int_distribution<std::size_t>(0, catalogue.size() - 1)(random);
-        const auto stars = readStarCatalog(std::string_view(catalogue).substr(0, at), "S");
-        EXPECT_FALSE(stars.has_value()) << "cut at " << at;
-    }
 }
 
 }  // namespace

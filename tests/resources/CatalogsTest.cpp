@@ -78,19 +78,5 @@ TEST(Catalogs, FailuresLogTheReasonThenTheLayersLineAndLeaveItEmpty) {
                                        "No star catalog!"));
 }
 
-TEST(Catalogs, AFileOnDiskReadsLikeTheResource) {
-    const TemporaryFile file(
-        "Stars.plist",
-        "<plist><array><dict><key>ra</key><real>1.5</real><key>mag</key><string>2</string>"
-        "</dict></array></plist>");
-    testing::CapturedLog log;
-    const std::vector<CatalogStar> stars = loadStarCatalog(file.path());
-    ASSERT_EQ(stars.size(), 1u);
-    EXPECT_EQ(stars[0].rightAscensionHours, 1.5f);
-    EXPECT_EQ(stars[0].declinationDegrees, 0.0f);
-    EXPECT_EQ(stars[0].magnitude, 2.0f);
-    EXPECT_THAT(log.lines, IsEmpty());
-}
-
 }  // namespace
 }  // namespace quenaro

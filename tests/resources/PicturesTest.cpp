@@ -13,7 +13,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -120,12 +119,6 @@ TEST(Pictures, ToolWritesEveryPictureLegiblyAtItsPixelSizes) {
                             2 * points, std::string(name) + " @2x");
     }
     std::filesystem::remove_all(folder);
-}
-
-TEST(Pictures, ToolRefusesAMissingFont) {
-    testing::ensureGuiApplication();
-    EXPECT_THROW(picturegen::drawSymbolPictures(QStringLiteral("/nonexistent/font.ttf")),
-                 std::runtime_error);
 }
 
 }  // namespace

@@ -30,18 +30,18 @@ const QColor air(255, 225, 110);
 const QColor water(110, 180, 255);
 
 const std::array<SymbolArt, 12> signArt{{
-    {U'\u2648', fire},
-    {U'\u2649', earth},
-    {U'\u264A', air},
-    {U'\u264B', water},
-    {U'\u264C', fire},
-    {U'\u264D', earth},
-    {U'\u264E', air},
-    {U'\u264F', water},
-    {U'\u2650', fire},
-    {U'\u2651', earth},
-    {U'\u2652', air},
-    {U'\u2653', water},
+    {U'\u2648', fire},   // Aries ♈
+    {U'\u2649', earth},  // Taurus ♉
+    {U'\u264A', air},    // Gemini ♊
+    {U'\u264B', water},  // Cancer ♋
+    {U'\u264C', fire},   // Leo ♌
+    {U'\u264D', earth},  // Virgo ♍
+    {U'\u264E', air},    // Libra ♎
+    {U'\u264F', water},  // Scorpius ♏
+    {U'\u2650', fire},   // Sagittarius ♐
+    {U'\u2651', earth},  // Capricorn ♑
+    {U'\u2652', air},    // Aquarius ♒
+    {U'\u2653', water},  // Pisces ♓
 }};
 
 // Planets in colours near those of the star chart's discs, lightened to read on black.
