@@ -206,6 +206,7 @@ locale_t commaDecimalLocale() {
     const std::string command =
         "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) {
+        std::filesystem::remove_all(folder);
         return locale_t{};
     }
     ::setenv("LOCPATH", folder.c_str(), 1);
@@ -214,6 +215,7 @@ locale_t commaDecimalLocale() {
 #endif
     const locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", locale_t{});
     ::unsetenv("LOCPATH");
+    std::filesystem::remove_all(folder);  // a loaded locale no longer needs its files
     return german;
 }
 
