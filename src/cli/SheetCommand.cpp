@@ -114,7 +114,7 @@ Json moonJson(const MoonFigures& moon) {
                 {"set", instant(moon.times.set)},
                 {"age", number(moon.ageDays)},
                 {"phaseName", moon.phaseName},
-                {"elongation", number(moon.elongationDegrees)},
+                {"elongation", number(moon.phaseAngleDegrees)},
                 {"illuminatedFraction", number(moon.illuminatedFraction)},
                 {"lunation", moon.lunation ? Json(*moon.lunation) : Json(nullptr)},
                 {"limbAngle", number(moon.limbAngleDegrees)}};

@@ -178,9 +178,12 @@ TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     EXPECT_EQ(at(figures.sun.times.transit), at(model.sunTransit()));
     EXPECT_EQ(at(figures.sun.times.set), at(model.sunSet()));
     EXPECT_EQ(at(figures.moon.times.rise), at(model.moonRise()));
-    EXPECT_EQ(at(figures.sun.civil.start), at(model.calcRiseSet(3, Ephemeris::Sun)));
-    EXPECT_EQ(at(figures.sun.nautical.start), at(model.calcRiseSet(4, Ephemeris::Sun)));
-    EXPECT_EQ(at(figures.sun.astronomical.end), at(model.calcRiseSet(8, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.civil.start),
+              at(model.calcRiseSet(Ephemeris::CivilDawn, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.nautical.start),
+              at(model.calcRiseSet(Ephemeris::NauticalDawn, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.astronomical.end),
+              at(model.calcRiseSet(Ephemeris::AstronomicalDusk, Ephemeris::Sun)));
     EXPECT_EQ(figures.sun.lengthOfDaySeconds, model.lengthOfDay());
     EXPECT_EQ(figures.planetaryHours.dayHourSeconds, model.dayHourDuration());
     EXPECT_EQ(figures.planetaryHours.nightHourSeconds, model.nightHourDuration());
@@ -188,7 +191,8 @@ TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     EXPECT_EQ(figures.moon.lunation, model.lunation());
     EXPECT_EQ(figures.planets[0].longitudeDegrees, model.mercuryLongitude());
     EXPECT_EQ(figures.planets[4].latitudeDegrees, model.saturnLatitude());
-    EXPECT_EQ(at(figures.planets[4].times.set), at(model.calcRiseSet(1, Ephemeris::Saturn)));
+    EXPECT_EQ(at(figures.planets[4].times.set),
+              at(model.calcRiseSet(Ephemeris::SetEvent, Ephemeris::Saturn)));
     EXPECT_EQ(rowValue(sheetLines(figures, true), "Saturn", "Transit"),
               shortTimeText(figures.planets[4].times.transit.value()));
     const auto wallMinutes = [](const EphemerisDate& date) {
@@ -214,6 +218,16 @@ TEST(EphemerisSheet, PolarDayShowsThePlaceholderForTheSunsAbsentEvents) {
               "Nautical Start, Nautical End, Astronomic Start, Astronomic End, ");
     // The Sun stands about 43 degrees high at noon (90 - 69.65 + 23.44).
     EXPECT_NEAR(figures.sun.coordinate.altitude, 43.3, 0.5);
+}
+
+// On the last day the dates support there is no tomorrow (so no night hours) and no lunation
+// (counted to 28 days later); everything else is still computed.
+TEST(EphemerisFigures, LastSupportedDayLeavesOutWhatNeedsLaterDates) {
+    const EphemerisFigures figures = figuresAt(9999, 12, 31, 23, 0, "Europe/Berlin", 52.5, 13.4);
+    EXPECT_TRUE(figures.sun.times.rise && figures.sun.times.set && figures.moon.times.transit);
+    EXPECT_TRUE(figures.planetaryHours.dayHourSeconds.has_value());
+    EXPECT_FALSE(figures.planetaryHours.nightHourSeconds.has_value());
+    EXPECT_FALSE(figures.moon.lunation.has_value());
 }
 
 // ---- Date and time texts -------------------------------------------------------------------
