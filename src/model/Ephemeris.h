@@ -313,14 +313,19 @@ class Ephemeris {
     static std::string zodiacPositionString(double longitudeDegrees);
 
     // ---- Formatting (truncated integers; a non-finite or huge input gives "—") -------------
+    /// "123° 27'" and "123° 27' 21\"": any angle in degrees, wrapped to [0, 360].
     static std::string degreesToDM(double degrees);
     static std::string degreesToDMS(double degrees);
+    /// "+123° 27'", "-10° 0' 0\"": any angle in degrees, shown in [-180, 180] (350 is -10).
     static std::string degreesToSignedDM(double degrees);
     static std::string degreesToSignedDMS(double degrees);
+    /// "8h 13m" and "8h 13m 49s": degrees as hours of 15 degrees, not wrapped, signed.
     static std::string degreesToHM(double degrees);
     static std::string degreesToHMS(double degrees);
+    /// "123°E 27'", "123°W 27' 21\"": a longitude in degrees (east positive), any value.
     static std::string degreesToLongitudeDM(double degrees);
     static std::string degreesToLongitudeDMS(double degrees);
+    /// "45°N 30'", "45°S 30' 0\"": a latitude in degrees (north positive).
     static std::string degreesToLatitudeDM(double degrees);
     static std::string degreesToLatitudeDMS(double degrees);
 

@@ -157,6 +157,27 @@ TEST(SheetCommand, JsonKeysInOrderAndValues) {
     EXPECT_TRUE(sheet["moon"]["lunation"].is_number_integer());
 }
 
+// Latitudes, declinations and altitudes read -90..90 (the model holds declinations in
+// 0..360: the Sun's -22.67 as 337.33); the Moon's phase angle is named so, not elongation.
+TEST(SheetCommand, JsonAnglesMeanWhatTheySay) {
+    const Json sheet = berlinJson();
+    std::vector<Json> coordinates{sheet["sun"]["coordinate"], sheet["moon"]["coordinate"]};
+    for (const Json& planet : sheet["planets"]) {
+        coordinates.push_back(planet["coordinate"]);
+    }
+    for (const Json& coordinate : coordinates) {
+        for (const char* angle : {"latitude", "declination", "altitude"}) {
+            const double degrees = coordinate[angle].get<double>();
+            EXPECT_TRUE(degrees >= -90.0 && degrees <= 90.0) << angle << " " << degrees;
+        }
+    }
+    EXPECT_NEAR(sheet["sun"]["coordinate"]["declination"].get<double>(), -22.6715, 1e-4);
+    EXPECT_NEAR(sheet["moon"]["coordinate"]["declination"].get<double>(), -25.5228, 1e-4);
+    EXPECT_NEAR(sheet["moon"]["coordinate"]["latitude"].get<double>(), -4.9598, 1e-4);
+    // Two days before new Moon: a thin waning crescent.
+    EXPECT_NEAR(sheet["moon"]["phaseAngle"].get<double>(), -165.874, 1e-3);
+}
+
 // What cannot be calculated is null and the rest is still written: at the midnight Sun no
 // sunrise or sunset, no twilight and no planetary hours. (The figures at the very end of the
 // dates the model supports are the model tests' business: the command line takes the years

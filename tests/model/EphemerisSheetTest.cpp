@@ -220,6 +220,22 @@ TEST(EphemerisSheet, PolarDayShowsThePlaceholderForTheSunsAbsentEvents) {
     EXPECT_NEAR(figures.sun.coordinate.altitude, 43.3, 0.5);
 }
 
+// Rise and set belong to the pass that culminates on the sheet's day: a rise the evening
+// before and a set the morning after show their month and day, the figures their full date.
+TEST(EphemerisSheet, EventsOnOtherDaysShowTheirDate) {
+    const EphemerisFigures helsinki = figuresAt(2026, 5, 28, 12, 0, "Europe/Helsinki", 66.56, 25.7);
+    const std::vector<SheetLine> northern = sheetLines(helsinki, true);
+    EXPECT_EQ(rowValue(northern, "Sun", "Set"), "12:02 AM (May 29)");
+    EXPECT_EQ(rowValue(northern, "Sun", "Rise"), "2:31 AM");
+    EXPECT_EQ(isoDateText(*helsinki.sun.times.set).substr(0, 16), "2026-05-29T00:02");
+
+    const EphemerisFigures january = figuresAt(2026, 1, 5, 12, 0, "Europe/Berlin", 52.5, 13.4);
+    const std::vector<SheetLine> lines = sheetLines(january, true);
+    EXPECT_EQ(rowValue(lines, "Moon", "Rise"), "5:14 PM (Jan 4)");
+    EXPECT_EQ(rowValue(lines, "Moon", "Set"), "9:55 AM");
+    EXPECT_EQ(rowValue(lines, "Time", "Date"), "Jan 5, 2026");
+}
+
 // On the last day the dates support there is no tomorrow (so no night hours) and no lunation
 // (counted to 28 days later); everything else is still computed.
 TEST(EphemerisFigures, LastSupportedDayLeavesOutWhatNeedsLaterDates) {
@@ -236,6 +252,21 @@ EphemerisDate wallTime(const char* zoneName, int year, unsigned month, unsigned 
                        unsigned minute, unsigned second) {
     return EphemerisDate::dateWithYear(year, month, day, hour, minute, second,
                                        TimeZone::named(zoneName));
+}
+
+TEST(DateText, EventTimeCarriesItsDayWhenItIsAnotherOne) {
+    const EphemerisDate day = wallTime("Europe/Berlin", 2027, 1, 1, 12, 0, 0);
+    const std::pair<EphemerisDate, const char*> cases[] = {
+        {wallTime("Europe/Berlin", 2027, 1, 1, 0, 0, 0), "12:00 AM"},
+        {wallTime("Europe/Berlin", 2027, 1, 1, 23, 59, 59), "11:59 PM"},
+        {wallTime("Europe/Berlin", 2026, 12, 31, 23, 59, 59), "11:59 PM (Dec 31)"},
+        {wallTime("Europe/Berlin", 2027, 1, 2, 0, 0, 0), "12:00 AM (Jan 2)"},
+        // Read in the day's zone: 23:30 GMT on 1 January is 00:30 on 2 January in Berlin.
+        {wallTime("UTC", 2027, 1, 1, 23, 30, 0), "12:30 AM (Jan 2)"},
+    };
+    for (const auto& [event, text] : cases) {
+        EXPECT_EQ(eventTimeText(event, day), text) << isoDateText(event);
+    }
 }
 
 TEST(DateText, MediumDateShortTimeAndIso) {
