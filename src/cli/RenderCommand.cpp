@@ -6,8 +6,11 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <memory>
-#include <regex>
+#include <string>
 
+#include "cli/BadInput.h"
+#include "cli/DecimalNumber.h"
+#include "cli/ObserverOptions.h"
 #include "model/Ephemeris.h"
 #include "views/ViewRendering.h"
 
@@ -18,6 +21,15 @@ namespace {
 constexpr double kLargestSidePoints = 4096.0;
 constexpr double kSmallestScale = 1.0;
 constexpr double kLargestScale = 4.0;
+constexpr double kDefaultScale = 2.0;
+
+struct RenderOptions {
+    ObserverOptions observer;
+    std::string view;
+    std::string output;
+    std::string size;
+    std::string scale;
+};
 
 RenderedView viewNamed(const std::string& name) {
     if (name == "sheet") {
@@ -26,35 +38,46 @@ RenderedView viewNamed(const std::string& name) {
     if (name == "timeline") {
         return RenderedView::Timeline;
     }
-    throw BadInput("render " + name + ": the views are sheet and timeline");
+    throw BadInput("view", name, "the views are sheet and timeline");
 }
 
-/// "320x1500": two numbers of points, each from 1 to 4096.
+/// "320x1500": two plain decimal numbers of points, each from 1 to 4096.
 QSizeF parseSize(const std::string& text) {
-    static const std::regex kSize(R"(([^xX]+)[xX]([^xX]+))");
-    std::smatch match;
+    const std::size_t cross = text.find_first_of("xX");
     const auto bad = [&text] {
-        return BadInput("--size " + text +
-                        ": expected width x height in points, each from 1 to 4096, such as "
-                        "320x1500");
+        return BadInput("--size", text,
+                        "expected width x height in points, each from 1 to 4096, such as 320x1500");
     };
-    if (!std::regex_match(text, match, kSize)) {
+    if (cross == std::string::npos) {
         throw bad();
     }
-    const double width = parseFiniteNumber(match[1].str(), "--size");
-    const double height = parseFiniteNumber(match[2].str(), "--size");
-    if (width < 1.0 || height < 1.0 || width > kLargestSidePoints || height > kLargestSidePoints) {
+    const double width = parseDecimalNumber(text.substr(0, cross), "--size");
+    const double height = parseDecimalNumber(text.substr(cross + 1), "--size");
+    if (!(width >= 1.0 && height >= 1.0 && width <= kLargestSidePoints &&
+          height <= kLargestSidePoints)) {
         throw bad();
     }
     return {width, height};
 }
 
 double parseScale(const std::string& text) {
-    const double scale = parseFiniteNumber(text, "--scale");
-    if (scale < kSmallestScale || scale > kLargestScale) {
-        throw BadInput("--scale " + text + ": expected a device pixel ratio from 1 to 4");
+    const double scale = parseDecimalNumber(text, "--scale");
+    if (!(scale >= kSmallestScale && scale <= kLargestScale)) {
+        throw BadInput("--scale", text, "expected a device pixel ratio from 1 to 4");
     }
     return scale;
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+/// Passes Qt's messages on, except its note that XDG_RUNTIME_DIR is not set (usual on servers
+/// and in CI), which says nothing about the drawing.
+void withoutRuntimeDirNote(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) &&
+        qtMessageHandler != nullptr) {
+        qtMessageHandler(type, context, message);
+    }
 }
 
 /// Qt's application object on the offscreen platform, unless the process has one already.
@@ -62,35 +85,51 @@ std::unique_ptr<QGuiApplication> offscreenApplication() {
     if (QGuiApplication::instance() != nullptr) {
         return nullptr;
     }
-    static int argc = 3;
+    if (qtMessageHandler == nullptr) {
+        qtMessageHandler = qInstallMessageHandler(withoutRuntimeDirNote);
+    }
+    // Drawing needs no display, whatever the environment asks for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
     static char name[] = "quenaro";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platformOption, platform, nullptr};
+    static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void render(const RenderOptions& options) {
+    const RenderedView view = viewNamed(options.view);
+    const QSizeF size = options.size.empty() ? defaultRenderSize(view) : parseSize(options.size);
+    const double scale = options.scale.empty() ? kDefaultScale : parseScale(options.scale);
+    if (options.output.empty()) {
+        throw BadInput("--output", options.output, "expected the name of the file to write");
+    }
+    const Ephemeris model = options.observer.model();
+    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
+    renderView(view, model, size, scale, QString::fromStdString(options.output));
 }
 
 }  // namespace
 
-CLI::App* RenderCommand::addTo(CLI::App& app) {
-    CLI::App* render = app.add_subcommand(
+Subcommand addRenderCommand(CLI::App& app) {
+    const auto options = std::make_shared<RenderOptions>();
+    CLI::App* command = app.add_subcommand(
         "render", "Draws a view into a PNG file, or a vector PDF when the name ends in .pdf");
-    render->add_option("view", view_, "sheet or timeline")->required();
-    render->add_option("--output", output_, "The file to write")->required();
-    render->add_option("--size", size_,
-                       "Width x height in points (default: sheet 320x1500, timeline 320x120; "
-                       "at most 4096 a side)");
-    render->add_option("--scale", scale_, "Device pixel ratio of a PNG, 1 to 4 (default 2)");
-    observer_.addTo(*render);
-    return render;
-}
-
-void RenderCommand::run(const Ephemeris& model) const {
-    const RenderedView view = viewNamed(view_);
-    const QSizeF size = size_.empty() ? defaultRenderSize(view) : parseSize(size_);
-    const double scale = scale_.empty() ? 2.0 : parseScale(scale_);
-    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    renderView(view, model, size, scale, QString::fromStdString(output_));
+    command->add_option("view", options->view, "sheet or timeline")->required();
+    command->add_option("-o,--output", options->output, "The file to write (replaced whole)")
+        ->type_name("FILE")
+        ->required();
+    command
+        ->add_option("--size", options->size,
+                     "Width x height in points, 1 to 4096 a side (default: sheet 320x1500, "
+                     "timeline 320x120)")
+        ->type_name("WxH");
+    command
+        ->add_option("--scale", options->scale, "Device pixel ratio of a PNG, 1 to 4 (default 2)")
+        ->type_name("S");
+    options->observer.addTo(*command);
+    Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
+    subcommand.writesOwnOutput = true;
+    return subcommand;
 }
 
 }  // namespace quenaro

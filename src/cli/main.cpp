@@ -1,9 +1,13 @@
+#include <csignal>
 #include <iostream>
 
 #include "app/Application.h"
 #include "cli/CommandLine.h"
 
 int main(int argc, char** argv) {
+    // A closed pipe makes writing fail (and the program exit with kExitFailure and a
+    // message) instead of ending the program by a signal.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc <= 1) {
         // No subcommand: the application's window.
         if (!quenaro::displayAvailable()) {

@@ -11,7 +11,8 @@
 
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
-#include "views/PlanetPictures.h"
+#include "resources/PictureNames.h"
+#include "resources/Pictures.h"
 #include "views/ViewFonts.h"
 
 namespace quenaro {
@@ -44,9 +45,12 @@ class SheetPainter {
         band.setColorAt(1.0, Qt::black);
         painter_.fillRect(QRectF(0, loc_, kSheetWidth, kBandHeight), band);
         loc_ += 1;
-        const QImage picture = planetPicture(planet, painter_.device()->devicePixelRatioF());
-        if (!picture.isNull()) {
-            painter_.drawImage(QPointF(0, loc_), picture);
+        if (planet >= 0 && planet < static_cast<int>(planetNames.size())) {
+            const QImage picture = imageNamed(planetNames[static_cast<std::size_t>(planet)],
+                                              painter_.device()->devicePixelRatioF());
+            if (!picture.isNull()) {
+                painter_.drawImage(QPointF(0, loc_), picture);
+            }
         }
         loc_ += drawTitle(title, boldFont_) + kAfterTitle;
     }
@@ -110,13 +114,11 @@ class SheetPainter {
                 painter_.save();
                 painter_.translate(x, top);
                 painter_.scale(width / lineWidth, 1.0);
-                painter_.drawText(QRectF(0, 0, lineWidth, lineHeight), align | Qt::AlignTop,
-                                  line);
+                painter_.drawText(QRectF(0, 0, lineWidth, lineHeight), align | Qt::AlignTop, line);
                 painter_.restore();
             } else {
                 const QString shown = metrics.elidedText(line, Qt::ElideLeft, width);
-                painter_.drawText(QRectF(x, top, width, lineHeight), align | Qt::AlignTop,
-                                  shown);
+                painter_.drawText(QRectF(x, top, width, lineHeight), align | Qt::AlignTop, shown);
             }
             top += lineHeight;
         }
