@@ -2,9 +2,9 @@
 
 #include "views/TimelineContent.h"
 
-#include <stdexcept>
-
 #include "model/Ephemeris.h"
+#include "model/NoRisesOrSetsCalculable.h"
+#include "time/DateOutOfRange.h"
 
 namespace quenaro {
 
@@ -12,19 +12,19 @@ namespace {
 
 /// The span of a body against one altitude kind, with the transit marker when asked for.
 TimelineBar bar(const Ephemeris& model, const Ephemeris& atNoon, const char* title,
-                int altitudeKind, int object, bool withTransit) {
+                Ephemeris::AltitudeKind altitudeKind, int object, bool withTransit) {
     TimelineBar result;
     result.title = title;
     result.moon = object == Ephemeris::Moon;
     try {
         const std::array<EphemerisDate, 3> times = model.calcTimes(altitudeKind, object);
-        result.riseFraction = times[0].fractionOfDay();
-        result.setFraction = times[1].fractionOfDay();
+        result.riseFraction = times[Ephemeris::RiseIndex].fractionOfDay();
+        result.setFraction = times[Ephemeris::SetIndex].fractionOfDay();
         if (withTransit) {
-            result.transitFraction = times[2].fractionOfDay();
+            result.transitFraction = times[Ephemeris::TransitIndex].fractionOfDay();
         }
-    } catch (const std::invalid_argument&) {
-        // "No rises or sets calculable": above or below the bar's altitude the whole day.
+    } catch (const NoRisesOrSetsCalculable&) {
+        // Above or below the bar's altitude the whole day.
         Coordinate position;
         if (object == Ephemeris::Moon) {
             atNoon.moonCoordinate(position);
@@ -34,6 +34,8 @@ TimelineBar bar(const Ephemeris& model, const Ephemeris& atNoon, const char* tit
         atNoon.calcHorizontal(position);
         const bool up = position.altitude > atNoon.eventAltitude(altitudeKind, object);
         result.span = up ? TimelineBar::Span::UpAllDay : TimelineBar::Span::DownAllDay;
+    } catch (const DateOutOfRange&) {
+        result.span = TimelineBar::Span::Unknown;
     }
     return result;
 }
@@ -44,11 +46,13 @@ TimelineContent timelineContent(const Ephemeris& model) {
     const Ephemeris atNoon = model.copyForDate(model.date().noon());
     TimelineContent content;
     content.nowFraction = model.date().fractionOfDay();
-    content.bars = {bar(model, atNoon, "Sun", 0, Ephemeris::Sun, true),
-                    bar(model, atNoon, "Civil Twilight", 1, Ephemeris::Sun, false),
-                    bar(model, atNoon, "Nautical Twilight", 2, Ephemeris::Sun, false),
-                    bar(model, atNoon, "Astro Twilight", 3, Ephemeris::Sun, false),
-                    bar(model, atNoon, "Moon", 0, Ephemeris::Moon, true)};
+    content.bars = {
+        bar(model, atNoon, "Sun", Ephemeris::HorizonAltitude, Ephemeris::Sun, true),
+        bar(model, atNoon, "Civil Twilight", Ephemeris::CivilTwilight, Ephemeris::Sun, false),
+        bar(model, atNoon, "Nautical Twilight", Ephemeris::NauticalTwilight, Ephemeris::Sun, false),
+        bar(model, atNoon, "Astro Twilight", Ephemeris::AstronomicalTwilight, Ephemeris::Sun,
+            false),
+        bar(model, atNoon, "Moon", Ephemeris::HorizonAltitude, Ephemeris::Moon, true)};
     return content;
 }
 

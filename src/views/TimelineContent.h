@@ -17,7 +17,9 @@ struct TimelineBar {
         /// No crossing that day and the body above the bar's altitude at local noon.
         UpAllDay,
         /// No crossing that day and the body below it at local noon.
-        DownAllDay
+        DownAllDay,
+        /// The day lies too near the end of the years the model supports to be calculated.
+        Unknown
     };
 
     std::string title;
@@ -37,9 +39,9 @@ struct TimelineContent {
     std::array<TimelineBar, 5> bars;
 };
 
-/// The timeline of the model's local calendar day. A bar whose event the model cannot
-/// calculate is up or down all day by the body's altitude at local noon against the altitude
-/// the event is defined by (Ephemeris::eventAltitude).
+/// The timeline of the model's local calendar day. A bar whose event does not happen that day
+/// is up or down all day by the body's altitude at local noon against the altitude the event
+/// is defined by (Ephemeris::eventAltitude).
 TimelineContent timelineContent(const Ephemeris& model);
 
 }  // namespace quenaro

@@ -137,6 +137,7 @@ void drawBar(QPainter& painter, const QRectF& slice, const TimelineBar& bar) {
             outline.addRect(QRectF(x - 2 * r, top, w + 4 * r, height));
             break;
         case TimelineBar::Span::DownAllDay:
+        case TimelineBar::Span::Unknown:
             riseX = x;
             setX = x + w;
             break;

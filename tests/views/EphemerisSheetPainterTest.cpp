@@ -162,5 +162,19 @@ TEST(EphemerisSheetPainter, ModelsPageFitsItsHeightAndShowsADashForEventsThatDoN
     EXPECT_GT(bottom, kSheetHeight * 0.75);
 }
 
+TEST(EphemerisSheetPainter, TheFirstAndLastDaysOfTheSupportedYearsDrawWithoutFailing) {
+    for (const int year : {-9999, 9999}) {
+        const unsigned month = year < 0 ? 1 : 12;
+        const unsigned day = year < 0 ? 1 : 31;
+        const Ephemeris model(
+            EphemerisDate::dateWithYear(year, month, day, 12, 0, 0, TimeZone::gmt()), 45.0, 0.0);
+        PaintRecorder recorder({kSheetWidth, kSheetHeight});
+        QPainter painter(&recorder);
+        EXPECT_NO_THROW(drawEphemerisSheet(model, true, QRectF(0, 0, 320, 1500), painter)) << year;
+        painter.end();
+        EXPECT_EQ(recorder.texts(QStringLiteral("Saturn")).size(), 1u) << year;
+    }
+}
+
 }  // namespace
 }  // namespace quenaro

@@ -228,5 +228,19 @@ TEST(TimelinePainter, ViewsTooSmallForBarsStillDrawTheScale) {
     }
 }
 
+TEST(TimelinePainter, TheFirstAndLastDaysOfTheSupportedYearsDrawWithoutFailing) {
+    for (const int year : {-9999, 9999}) {
+        const unsigned month = year < 0 ? 1 : 12;
+        const unsigned day = year < 0 ? 1 : 31;
+        const Ephemeris model(
+            EphemerisDate::dateWithYear(year, month, day, 12, 0, 0, TimeZone::gmt()), 45.0, 0.0);
+        PaintRecorder recorder({kWidth, kHeight});
+        QPainter painter(&recorder);
+        EXPECT_NO_THROW(drawTimeline(model, {kWidth, kHeight}, painter)) << year;
+        painter.end();
+        EXPECT_EQ(recorder.texts(QStringLiteral("Moon")).size(), 1u) << year;
+    }
+}
+
 }  // namespace
 }  // namespace quenaro
