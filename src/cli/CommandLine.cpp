@@ -13,6 +13,8 @@
 
 #include "cli/BadInput.h"
 #include "cli/CommandOutput.h"
+#include "cli/NothingFound.h"
+#include "cli/PlacesCommand.h"
 #include "cli/PositionCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SheetCommand.h"
@@ -66,8 +68,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.require_subcommand(1);
     app.footer(exitStatusText());
 
-    std::vector<Subcommand> subcommands{addPositionCommand(app), addReportCommand(app),
-                                        addSheetCommand(app)};
+    std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
+                                        addReportCommand(app), addSheetCommand(app)};
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
         subcommand.command
@@ -75,7 +77,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                          "Write to this file (replaced whole) instead of standard "
                          "output")
             ->type_name("FILE");
-        subcommand.command->footer(exitStatusText());
+        // After the table, what the subcommand itself says at the end (its data's credits).
+        const std::string ownFooter = subcommand.command->get_footer();
+        subcommand.command->footer(exitStatusText() + (ownFooter.empty() ? "" : "\n" + ownFooter));
     }
 
     // The first argument names the subcommand (the program's own options start with "-").
@@ -116,7 +120,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                                      [](const Subcommand& s) { return s.command->parsed(); });
     std::ostringstream output;
     int status = kExitSuccess;
-    std::string stoppedMessage;
+    std::string statusMessage;
     try {
         parsed->run(output);
     } catch (const BadInput& error) {
@@ -124,14 +128,17 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return kExitBadInput;
     } catch (const NoRisesOrSetsCalculable& error) {
         status = kExitNotCalculable;
-        stoppedMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
-                         " stopped at the " + error.event() + ": " + error.what();
+        statusMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
+                        " stopped at the " + error.event() + ": " + error.what();
+    } catch (const NothingFound& error) {
+        status = kExitNothingFound;
+        statusMessage = std::string(kProgram) + ": " + error.what();
     }
     if (!deliver(output.str(), outputPath, out, err)) {
         return kExitFailure;
     }
-    if (!stoppedMessage.empty()) {
-        err << oneLineText(stoppedMessage, BadInput::kMaximumMessageBytes) << '\n';
+    if (!statusMessage.empty()) {
+        err << oneLineText(statusMessage, BadInput::kMaximumMessageBytes) << '\n';
     }
     return status;
 }

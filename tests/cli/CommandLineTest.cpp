@@ -108,9 +108,10 @@ TEST(CommandLine, VersionNamesTheProgram) {
 TEST(CommandLine, UnknownOrMissingSubcommand) {
     const auto unknown = runQuenaro({"frobnicate"});
     EXPECT_EQ(unknown.status, kExitBadInput);
-    EXPECT_EQ(unknown.err,
-              "quenaro: unknown subcommand 'frobnicate'; expected position, report or sheet "
-              "(see 'quenaro --help')\n");
+    EXPECT_EQ(
+        unknown.err,
+        "quenaro: unknown subcommand 'frobnicate'; expected places, position, report or sheet "
+        "(see 'quenaro --help')\n");
     const auto none = runQuenaro({});
     EXPECT_EQ(none.status, kExitBadInput);
     EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;
