@@ -13,6 +13,8 @@
 
 #include "cli/BadInput.h"
 #include "cli/CommandOutput.h"
+#include "cli/NothingFound.h"
+#include "cli/PlacesCommand.h"
 #include "cli/PositionCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
@@ -26,7 +28,7 @@ namespace {
 
 constexpr const char* kProgram = "quenaro";
 
-/// "position, report, sheet or render".
+/// "places, position, report, sheet or render".
 std::string subcommandNames(const std::vector<Subcommand>& subcommands) {
     std::string names;
     for (std::size_t index = 0; index < subcommands.size(); ++index) {
@@ -68,8 +70,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.require_subcommand(1);
     app.footer(exitStatusText());
 
-    std::vector<Subcommand> subcommands{addPositionCommand(app), addReportCommand(app),
-                                        addSheetCommand(app), addRenderCommand(app)};
+    std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
+                                        addReportCommand(app), addSheetCommand(app),
+                                        addRenderCommand(app)};
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
         if (!subcommand.writesOwnOutput) {
@@ -79,7 +82,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                              "output")
                 ->type_name("FILE");
         }
-        subcommand.command->footer(exitStatusText());
+        // After the table, what the subcommand itself says at the end (its data's credits).
+        const std::string ownFooter = subcommand.command->get_footer();
+        subcommand.command->footer(exitStatusText() + (ownFooter.empty() ? "" : "\n" + ownFooter));
     }
 
     // The first argument names the subcommand (the program's own options start with "-").
@@ -120,7 +125,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                                      [](const Subcommand& s) { return s.command->parsed(); });
     std::ostringstream output;
     int status = kExitSuccess;
-    std::string stoppedMessage;
+    std::string statusMessage;
     try {
         parsed->run(output);
     } catch (const BadInput& error) {
@@ -128,8 +133,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return kExitBadInput;
     } catch (const NoRisesOrSetsCalculable& error) {
         status = kExitNotCalculable;
-        stoppedMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
-                         " stopped at the " + error.event() + ": " + error.what();
+        statusMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
+                        " stopped at the " + error.event() + ": " + error.what();
+    } catch (const NothingFound& error) {
+        status = kExitNothingFound;
+        statusMessage = std::string(kProgram) + ": " + error.what();
     } catch (const RenderError& error) {
         err << oneLineText(std::string(kProgram) + ": " + error.what(),
                            BadInput::kMaximumMessageBytes)
@@ -142,8 +150,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (!deliver(output.str(), outputPath, out, err)) {
         return kExitFailure;
     }
-    if (!stoppedMessage.empty()) {
-        err << oneLineText(stoppedMessage, BadInput::kMaximumMessageBytes) << '\n';
+    if (!statusMessage.empty()) {
+        err << oneLineText(statusMessage, BadInput::kMaximumMessageBytes) << '\n';
     }
     return status;
 }
