@@ -19,6 +19,7 @@
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
 #include "views/EphemerisView.h"
+#include "views/OrreryView.h"
 #include "views/PlaceholderView.h"
 #include "views/TimelineView.h"
 
@@ -75,10 +76,12 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                                                 position.longitudeDegrees);
 
     ui->window = std::make_unique<QuenaroWindow>(settings);
-    ui->orreryView = new PlaceholderView(
-        QStringLiteral("The orrery dial will be here: the zodiac ring, the horizon, the Sun, "
-                       "the Moon, the planets and the planetary hour."));
+    ui->orreryView = new OrreryView(settings.boolValue(QStringLiteral("Facing")));
     ui->orreryView->setObjectName(QStringLiteral("orreryView"));
+    ui->orreryView->setEphemeris(ui->ephemeris.get());
+    // Read on every redraw, so a change of the setting shows at once.
+    ui->orreryView->setAudienceSource(
+        [&settings] { return settings.intValue(QStringLiteral("Audience")); });
     ui->armillaryView = new PlaceholderView(
         QStringLiteral("The star chart will be here: the sky above your horizon with its "
                        "grids, the ecliptic, constellation lines, stars and planets."));
@@ -136,6 +139,14 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryTime);
     QObject::connect(orrery->nowButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::resetToToday);
+    OrreryView* dial = ui->orreryView;
+    QObject::connect(dial, &OrreryView::changeDate, delegate, &QuenaroAppDelegate::changeDate);
+    QObject::connect(dial, &OrreryView::adjustDate, delegate, &QuenaroAppDelegate::adjustDate);
+    QObject::connect(dial, &OrreryView::hideDateTime, delegate, &QuenaroAppDelegate::hideDateTime);
+    QObject::connect(dial, &OrreryView::setOrreryDate, delegate,
+                     &QuenaroAppDelegate::setOrreryDate);
+    QObject::connect(dial, &OrreryView::dragInProgressChanged, delegate,
+                     &QuenaroAppDelegate::setDragInProgress);
     Interface* interface = ui.get();
     QObject::connect(orrery->placeButton(), &QPushButton::clicked, delegate,
                      [interface, &settings] { openPlaceDialog(*interface, settings); });

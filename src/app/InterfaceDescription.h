@@ -10,6 +10,7 @@ namespace quenaro {
 class AppSettings;
 class EphemerisView;
 class OrreryScreen;
+class OrreryView;
 class QuenaroWindow;
 class TimelineView;
 
@@ -29,7 +30,7 @@ struct Interface {
     OrreryScreen* orreryScreen = nullptr;
     TimelineView* timelineView = nullptr;
     EphemerisView* ephemerisView = nullptr;
-    QWidget* orreryView = nullptr;
+    OrreryView* orreryView = nullptr;
     QWidget* armillaryView = nullptr;
 };
 

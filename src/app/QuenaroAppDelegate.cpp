@@ -96,7 +96,7 @@ EphemerisDate QuenaroAppDelegate::now() const {
 }
 
 void QuenaroAppDelegate::updateLocalTime() {
-    if (hasAdjustedDate_) {
+    if (hasAdjustedDate_ || dragInProgress_) {
         return;
     }
     const EphemerisDate current = now();
@@ -112,6 +112,15 @@ void QuenaroAppDelegate::changeDate(const EphemerisDate& date) {
     outlets_.ephemeris->setDate(date);
     redrawViews();
     setPickerDates(date);
+}
+
+void QuenaroAppDelegate::adjustDate(const EphemerisDate& date) {
+    changeDate(date);
+    hasAdjustedDate_ = true;
+}
+
+void QuenaroAppDelegate::setDragInProgress(bool inProgress) {
+    dragInProgress_ = inProgress;
 }
 
 void QuenaroAppDelegate::dateChanged() {

@@ -67,10 +67,16 @@ class QuenaroAppDelegate : public QObject {
 
   public slots:
     /// The clock tick: re-dates the model to now when the minute of the hour has changed,
-    /// unless the user has set a date.
+    /// unless the user has set a date or holds the Sun or the ring of the dial.
     void updateLocalTime();
     /// Re-dates the model to the date (a drag on the dial); leaves hasAdjustedDate alone.
     void changeDate(const quenaro::EphemerisDate& date);
+    /// Re-dates the model to a date the user set on the dial with the wheel; like a picked
+    /// date it stays until resetToToday().
+    void adjustDate(const quenaro::EphemerisDate& date);
+    /// True while the user holds the Sun or the ring of the dial: the tick then leaves the
+    /// model alone, so a drag is not taken back to now half way.
+    void setDragInProgress(bool inProgress);
     /// The date picker's and the time picker's value-changed actions.
     void dateChanged();
     void timeChanged();
@@ -100,6 +106,7 @@ class QuenaroAppDelegate : public QObject {
     TimeZone deviceZone_;
     QTimer* timer_ = nullptr;
     bool hasAdjustedDate_ = false;
+    bool dragInProgress_ = false;
 };
 
 }  // namespace quenaro
