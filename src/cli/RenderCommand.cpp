@@ -5,6 +5,8 @@
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -22,6 +24,8 @@ constexpr double kLargestSidePoints = 4096.0;
 constexpr double kSmallestScale = 1.0;
 constexpr double kLargestScale = 4.0;
 constexpr double kDefaultScale = 2.0;
+constexpr double kSmallestAudience = std::numeric_limits<int>::min();
+constexpr double kLargestAudience = std::numeric_limits<int>::max();
 
 struct RenderOptions {
     ObserverOptions observer;
@@ -29,6 +33,7 @@ struct RenderOptions {
     std::string output;
     std::string size;
     std::string scale;
+    std::string audience;
 };
 
 RenderedView viewNamed(const std::string& name) {
@@ -38,7 +43,10 @@ RenderedView viewNamed(const std::string& name) {
     if (name == "timeline") {
         return RenderedView::Timeline;
     }
-    throw BadInput("view", name, "the views are sheet and timeline");
+    if (name == "orrery") {
+        return RenderedView::Orrery;
+    }
+    throw BadInput("view", name, "the views are sheet, timeline and orrery");
 }
 
 /// "320x1500": two plain decimal numbers of points, each from 1 to 4096.
@@ -66,6 +74,17 @@ double parseScale(const std::string& text) {
         throw BadInput("--scale", text, "expected a device pixel ratio from 1 to 4");
     }
     return scale;
+}
+
+/// The orrery's Audience setting: a whole number (0 the Julian date, 1 the planetary hour).
+int parseAudience(const std::string& text) {
+    const double audience = parseDecimalNumber(text, "--audience");
+    if (!(audience >= kSmallestAudience && audience <= kLargestAudience) ||
+        audience != std::floor(audience)) {
+        throw BadInput("--audience", text,
+                       "expected a whole number: 0 shows the Julian date, 1 the planetary hour");
+    }
+    return static_cast<int>(audience);
 }
 
 QtMessageHandler qtMessageHandler = nullptr;
@@ -103,9 +122,13 @@ void render(const RenderOptions& options) {
     if (options.output.empty()) {
         throw BadInput("--output", options.output, "expected the name of the file to write");
     }
+    RenderSettings settings;
+    if (!options.audience.empty()) {
+        settings.audience = parseAudience(options.audience);
+    }
     const Ephemeris model = options.observer.model();
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    renderView(view, model, size, scale, QString::fromStdString(options.output));
+    renderView(view, model, size, scale, QString::fromStdString(options.output), settings);
 }
 
 }  // namespace
@@ -114,18 +137,23 @@ Subcommand addRenderCommand(CLI::App& app) {
     const auto options = std::make_shared<RenderOptions>();
     CLI::App* command = app.add_subcommand(
         "render", "Draws a view into a PNG file, or a vector PDF when the name ends in .pdf");
-    command->add_option("view", options->view, "sheet or timeline")->required();
+    command->add_option("view", options->view, "sheet, timeline or orrery")->required();
     command->add_option("-o,--output", options->output, "The file to write (replaced whole)")
         ->type_name("FILE")
         ->required();
     command
         ->add_option("--size", options->size,
                      "Width x height in points, 1 to 4096 a side (default: sheet 320x1500, "
-                     "timeline 320x120)")
+                     "timeline 320x120, orrery 320x320)")
         ->type_name("WxH");
     command
         ->add_option("--scale", options->scale, "Device pixel ratio of a PNG, 1 to 4 (default 2)")
         ->type_name("S");
+    command
+        ->add_option("--audience", options->audience,
+                     "The orrery's Audience setting: 0 writes the Julian date under the date, 1 "
+                     "shows the planetary-hour box instead (default 0)")
+        ->type_name("N");
     options->observer.addTo(*command);
     Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
     subcommand.writesOwnOutput = true;

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "views/EphemerisSheetPainter.h"
+#include "views/OrreryPainter.h"
 #include "views/TimelinePainter.h"
 
 namespace quenaro {
@@ -24,7 +25,8 @@ constexpr int kPointsPerInch = 72;
 
 using PaintFunction = std::function<void(QPainter&, QSizeF)>;
 
-PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model) {
+PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
+                               const RenderSettings& settings) {
     switch (view) {
         case RenderedView::Sheet:
             return [&model](QPainter& painter, QSizeF size) {
@@ -32,6 +34,12 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model) {
             };
         case RenderedView::Timeline:
             return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
+        case RenderedView::Orrery:
+            return [&model, settings](QPainter& painter, QSizeF size) {
+                OrreryOptions options;
+                options.audience = settings.audience;
+                drawOrrery(model, options, size, painter);
+            };
     }
     return {};
 }
@@ -81,17 +89,19 @@ QSizeF defaultRenderSize(RenderedView view) {
             return {kSheetWidth, kSheetHeight};
         case RenderedView::Timeline:
             return {320.0, 120.0};
+        case RenderedView::Orrery:
+            return {320.0, 320.0};
     }
     return {};
 }
 
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
-                const QString& path) {
+                const QString& path, const RenderSettings& settings) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         fail(path, file.errorString());
     }
-    const PaintFunction paint = paintFunctionFor(view, model);
+    const PaintFunction paint = paintFunctionFor(view, model, settings);
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         writePdf(paint, size, file);
     } else {

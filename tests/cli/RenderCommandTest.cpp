@@ -35,7 +35,8 @@ TEST_F(RenderCommand, PngsHaveTheSizeInPointsTimesTheScale) {
     const Row rows[] = {
         {"sheet", nullptr, nullptr, {640, 3000}}, {"timeline", nullptr, nullptr, {640, 240}},
         {"timeline", "100x50", "1.5", {150, 75}}, {"timeline", "1x1", "1", {1, 1}},
-        {"sheet", "320X700", "4", {1280, 2800}},
+        {"sheet", "320X700", "4", {1280, 2800}},  {"orrery", nullptr, nullptr, {640, 640}},
+        {"orrery", "200x200", "1", {200, 200}},
     };
     for (const Row& row : rows) {
         const std::string file = path("view.png");
@@ -79,7 +80,7 @@ TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
         const char* named;
     };
     const Row rows[] = {
-        {{"render", "orrery", "--output", output}, "view 'orrery'"},
+        {{"render", "calendar", "--output", output}, "view 'calendar'"},
         {{"render", "sheet", "--output", output, "--size", "0x10"}, "--size '0x10'"},
         {{"render", "sheet", "--output", output, "--size", "4097x10"}, "--size '4097x10'"},
         {{"render", "sheet", "--output", output, "--size", "320"}, "--size '320'"},
@@ -89,6 +90,9 @@ TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
         {{"render", "sheet", "--output", output, "--scale", "5"}, "--scale '5'"},
         {{"render", "sheet", "--output", output, "--scale", "inf"}, "--scale"},
         {{"render", "sheet", "--output", output, "--lat", "91"}, "--lat"},
+        {{"render", "orrery", "--output", output, "--audience", "1.5"}, "--audience '1.5'"},
+        {{"render", "orrery", "--output", output, "--audience", "3e9"}, "--audience '3e9'"},
+        {{"render", "orrery", "--output", output, "--audience", "one"}, "--audience"},
         {{"render", "sheet"}, "--output"},
         {{"render", "sheet", "--output", ""}, "--output"},
     };
