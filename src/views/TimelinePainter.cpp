@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "views/LayerCache.h"
 #include "views/TimelineContent.h"
 #include "views/ViewFonts.h"
 
@@ -176,6 +177,11 @@ void drawBar(QPainter& painter, const QRectF& slice, const TimelineBar& bar) {
                     titleTop, true);
 }
 
+LayerCache& hourScaleLayers() {
+    static LayerCache cache;
+    return cache;
+}
+
 }  // namespace
 
 void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter) {
@@ -184,7 +190,8 @@ void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painte
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(smallSystemFont());
 
-    drawHourScale(size, painter);
+    hourScaleLayers().paint(painter, size, 0,
+                            [size](QPainter& layer) { drawHourScale(size, layer); });
     const double nowX = size.width() * content.nowFraction;
     painter.setPen(QPen(Qt::red, kNowLineWidth));
     painter.drawLine(QPointF(nowX, 0), QPointF(nowX, size.height()));
