@@ -61,9 +61,11 @@ class RecordingEngine : public QPaintEngine {
     void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override {
         record(PaintCall::Kind::Image, transform_.mapRect(target));
     }
-    void drawImage(const QRectF& target, const QImage&, const QRectF&,
+    void drawImage(const QRectF& target, const QImage& image, const QRectF&,
                    Qt::ImageConversionFlags) override {
-        record(PaintCall::Kind::Image, transform_.mapRect(target));
+        PaintCall call = make(PaintCall::Kind::Image, transform_.mapRect(target));
+        call.imageKey = image.cacheKey();
+        calls.push_back(call);
     }
     void drawTextItem(const QPointF& baseline, const QTextItem& item) override {
         const double ascent = item.ascent();
@@ -78,7 +80,7 @@ class RecordingEngine : public QPaintEngine {
 
   private:
     PaintCall make(PaintCall::Kind kind, const QRectF& bounds) const {
-        PaintCall call{kind, bounds, {}, {}, pen_.color(), pen_.widthF(), pen_.style(), brush_};
+        PaintCall call{kind, bounds, {}, {}, 0, pen_.color(), pen_.widthF(), pen_.style(), brush_};
         return call;
     }
     void record(PaintCall::Kind kind, const QRectF& bounds) { calls.push_back(make(kind, bounds)); }
@@ -107,6 +109,16 @@ std::vector<PaintCall> PaintRecorder::texts(const QString& text) const {
     std::vector<PaintCall> found;
     for (const PaintCall& call : calls()) {
         if (call.kind == PaintCall::Kind::Text && call.text == text) {
+            found.push_back(call);
+        }
+    }
+    return found;
+}
+
+std::vector<PaintCall> PaintRecorder::callsOf(PaintCall::Kind kind) const {
+    std::vector<PaintCall> found;
+    for (const PaintCall& call : calls()) {
+        if (call.kind == kind) {
             found.push_back(call);
         }
     }

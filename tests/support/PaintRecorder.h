@@ -24,6 +24,9 @@ struct PaintCall {
     std::vector<QLineF> lines;
     /// The text drawn (Kind::Text only).
     QString text;
+    /// The cache key of the image drawn (Kind::Image only): QImage::cacheKey(), the same for
+    /// copies of one image.
+    qint64 imageKey = 0;
     QColor penColour;
     double penWidth = 0.0;
     Qt::PenStyle penStyle = Qt::NoPen;
@@ -42,6 +45,8 @@ class PaintRecorder : public QPaintDevice {
     const std::vector<PaintCall>& calls() const;
     /// The text calls whose text is exactly `text`.
     std::vector<PaintCall> texts(const QString& text) const;
+    /// The calls of one kind, in order.
+    std::vector<PaintCall> callsOf(PaintCall::Kind kind) const;
 
   protected:
     int metric(PaintDeviceMetric metric) const override;
