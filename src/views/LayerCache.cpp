@@ -37,7 +37,8 @@ bool drawsPixelOnPixel(const QPainter& painter, double devicePixelRatio) {
 }  // namespace
 
 void LayerCache::paint(QPainter& painter, QSizeF size, int variant,
-                       const std::function<void(QPainter&)>& draw) {
+                       const std::function<void(QPainter&)>& draw,
+                       QPainter::CompositionMode composition) {
     const double devicePixelRatio = painter.device()->devicePixelRatioF();
     const double pixels = size.width() * size.height() * devicePixelRatio * devicePixelRatio;
     if (!drawsPixelOnPixel(painter, devicePixelRatio) || !(pixels <= kLargestPicturePixels)) {
@@ -50,7 +51,7 @@ void LayerCache::paint(QPainter& painter, QSizeF size, int variant,
         return;
     }
     painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setCompositionMode(composition);
     painter.drawImage(QPointF(0, 0), layer);
     painter.restore();
 }
@@ -80,7 +81,6 @@ const QImage& LayerCache::picture(QSizeF size, double devicePixelRatio, int vari
         layerPainter.setRenderHints(hints);
         draw(layerPainter);
     }
-    ++picturesDrawn_;
     if (entries_.size() == kKeptPictures) {
         entries_.erase(entries_.begin());
     }

@@ -19,12 +19,13 @@ class LayerCache {
     /// the origin, the view `size` points. The kept picture is used when the painter draws
     /// into pixels (the raster engine) at whole device pixels without turning or scaling
     /// beyond the device pixel ratio, so the result is the same as drawing directly; any
-    /// other painter (a PDF page, a recorder of calls) gets the direct drawing.
+    /// other painter (a PDF page, a recorder of calls) gets the direct drawing, and so does a
+    /// layer too large to keep. The picture starts transparent and is laid on with
+    /// `composition`: CompositionMode_Source puts it in place of what was there, as a `draw`
+    /// that first clears the view's area would.
     void paint(QPainter& painter, QSizeF size, int variant,
-               const std::function<void(QPainter&)>& draw);
-
-    /// The pictures drawn since the cache was made (for tests and benchmarks).
-    int picturesDrawn() const { return picturesDrawn_; }
+               const std::function<void(QPainter&)>& draw,
+               QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver);
 
   private:
     struct Entry {
@@ -38,7 +39,6 @@ class LayerCache {
                           const std::function<void(QPainter&)>& draw, QPainter::RenderHints hints);
 
     std::vector<Entry> entries_;  // the most recently used last
-    int picturesDrawn_ = 0;
 };
 
 }  // namespace quenaro

@@ -65,9 +65,23 @@ void drawPictureCentred(QPainter& painter, std::string_view name, QPointF centre
     painter.drawImage(centre - QPointF(size.width() / 2, size.height() / 2), picture);
 }
 
-/// The ring's radial gradient between 0.8 R and R about the centre, its inner edge dark and
-/// its outer edge bright while it is held. In view coordinates.
-void drawRing(QPainter& painter, double radius, bool held) {
+/// Clears the view's area (a page that cannot clear starts empty), fills the dark disc
+/// inscribed in it and draws the ring: a radial gradient between 0.8 R and R about the
+/// centre, its inner edge dark and its outer edge bright while it is held. In view
+/// coordinates.
+void drawDiscAndRing(QPainter& painter, QSizeF size, bool held) {
+    const QRectF bounds(QPointF(0, 0), size);
+    if (painter.paintEngine()->hasFeature(QPaintEngine::PorterDuff)) {
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(bounds, Qt::transparent);
+        painter.restore();
+    }
+    QPainterPath disc;
+    disc.addEllipse(bounds);
+    painter.fillPath(disc, kDarkGray);
+
+    const double radius = size.width() / 2;
     const QColor white40 = QColor::fromRgbF(1, 1, 1, 0.4f);
     const QColor white65 = QColor::fromRgbF(1, 1, 1, 0.65f);
     const QColor grey50 = QColor::fromRgbF(0.25f, 0.25f, 0.25f, 0.5f);
@@ -108,7 +122,8 @@ void drawTicksAndSigns(QPainter& painter, double radius, float turn) {
         ticks.append(
             QLineF(dialPoint(angle, tickInner(degree) * radius), dialPoint(angle, radius)));
     }
-    painter.setPen(QPen(kDarkGray, 1.0));
+    // Butt ends: each tick runs exactly from its inner radius to the rim.
+    painter.setPen(QPen(kDarkGray, 1.0, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(ticks);
 
     for (std::size_t sign = 0; sign < zodiacNames.size(); ++sign) {
@@ -274,20 +289,13 @@ void paintOrrery(const OrreryContent& content, const OrreryOptions& options, QSi
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    // A clear area (a page that cannot clear starts empty), then the dark disc.
-    const QRectF bounds(QPointF(0, 0), size);
-    if (painter.paintEngine()->hasFeature(QPaintEngine::PorterDuff)) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(bounds, Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    QPainterPath background;
-    background.addEllipse(bounds);
-    painter.fillPath(background, kDarkGray);
-
+    // A clear area, the dark disc and the ring: a layer that stays the same while the dial
+    // turns.
     const bool ringHeld = options.held == OrreryHold::Ring;
-    ringLayers().paint(painter, size, ringHeld ? 1 : 0,
-                       [radius, ringHeld](QPainter& layer) { drawRing(layer, radius, ringHeld); });
+    ringLayers().paint(
+        painter, size, ringHeld ? 1 : 0,
+        [size, ringHeld](QPainter& layer) { drawDiscAndRing(layer, size, ringHeld); },
+        QPainter::CompositionMode_Source);
 
     painter.translate(radius, radius);
     drawTicksAndSigns(painter, radius, content.rotation + orientation);

@@ -37,8 +37,8 @@ inline constexpr double kPlanetaryBoxHeight = 24.0;
 /// the zodiac ring with its degree ticks and sign pictures turned by the local sidereal time,
 /// the day sky above the horizon tinted by the Sun's altitude with E and W, the Sun, the Moon
 /// with its phase, the five planets, the date in the centre and, for Audience 1, the
-/// planetary-hour box. The ring comes from a picture kept per size, device pixel ratio and
-/// highlight when the painter draws pixels. Main thread only.
+/// planetary-hour box. The disc and the ring come from a picture kept per size, device pixel
+/// ratio and highlight when the painter draws pixels. Main thread only.
 void drawOrrery(const Ephemeris& model, const OrreryOptions& options, QSizeF size,
                 QPainter& painter);
 
