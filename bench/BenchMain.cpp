@@ -1,5 +1,6 @@
 // The benchmarks' main: a Qt application on the offscreen platform at a device pixel ratio
-// of 2 (a high-density screen), settings in a temporary folder, then every benchmark.
+// of 2 (a high-density screen), settings in a temporary folder, Qt's raster engine kept to
+// one worker thread as in the application, then every benchmark.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "views/RasterThreads.h"
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
@@ -19,6 +22,11 @@ int main(int argc, char** argv) {
     const QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QApplication application(argc, argv);
+    // As the application does (QUENARO_RASTER_THREADS=pool keeps Qt's own worker count, to
+    // compare).
+    if (qEnvironmentVariable("QUENARO_RASTER_THREADS") != QLatin1String("pool")) {
+        quenaro::limitRasterWorkerThreads();
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

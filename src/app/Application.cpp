@@ -14,6 +14,7 @@
 #include "app/InterfaceDescription.h"
 #include "app/QtText.h"
 #include "base/DiagnosticLog.h"
+#include "views/RasterThreads.h"
 
 namespace quenaro {
 
@@ -58,6 +59,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUENARO_VERSION));
     setDiagnosticSink(
         [](std::string_view line) { qCInfo(quenaroLog).noquote() << toQString(line); });
+
+    limitRasterWorkerThreads();
 
     AppSettings settings;
     const std::unique_ptr<Interface> ui = loadInterface(settings);

@@ -14,6 +14,7 @@
 #include "cli/DecimalNumber.h"
 #include "cli/ObserverOptions.h"
 #include "model/Ephemeris.h"
+#include "views/RasterThreads.h"
 #include "views/ViewRendering.h"
 
 namespace quenaro {
@@ -112,7 +113,9 @@ std::unique_ptr<QGuiApplication> offscreenApplication() {
     static int argc = 1;
     static char name[] = "quenaro";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    limitRasterWorkerThreads();
+    return application;
 }
 
 void render(const RenderOptions& options) {
