@@ -118,6 +118,11 @@ void OrreryView::wheelEvent(QWheelEvent* event) {
     }
 }
 
+void OrreryView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    setAdjustWhat(OrreryHold::None);
+}
+
 void OrreryView::setAdjustWhat(OrreryHold held) {
     const bool wasHeld = adjustWhat_ != OrreryHold::None;
     adjustWhat_ = held;

@@ -60,6 +60,8 @@ class OrreryView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    /// A view hidden while held (another tab chosen mid-drag) lets go, so the clock runs on.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void setAdjustWhat(OrreryHold held);

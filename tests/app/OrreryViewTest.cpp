@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
 
 #include "ShellFixture.h"
+#include "app/QuenaroWindow.h"
 #include "views/DialGeometry.h"
 #include "views/OrreryContent.h"
 #include "views/OrreryView.h"
@@ -129,6 +131,15 @@ TEST_F(Dial, TickLeavesTheModelAloneWhileTheDialIsHeld) {
     QTest::mouseRelease(dial(), Qt::LeftButton, {}, turned(start, 90.0));
     delegate().updateLocalTime();
     EXPECT_EQ(modelInstant(), now);
+
+    // Another tab chosen while the Sun is held: the dial lets go and the clock runs on.
+    drag(sun(), 45.0, 5, false);
+    ui->window->tabBarController()->setCurrentIndex(2);
+    EXPECT_EQ(dial()->adjustWhat(), OrreryHold::None);
+    now += kMinute;
+    delegate().updateLocalTime();
+    EXPECT_EQ(modelInstant(), now);
+    QTest::mouseRelease(dial(), Qt::LeftButton);
 }
 
 TEST_F(Dial, WheelMovesTenMinutesANotchOrADayWithShiftAndHoldsUntilNow) {
