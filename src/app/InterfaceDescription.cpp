@@ -18,6 +18,7 @@
 #include "app/QuenaroWindow.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisView.h"
 #include "views/PlaceholderView.h"
 #include "views/TimelineView.h"
@@ -79,10 +80,9 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
         QStringLiteral("The orrery dial will be here: the zodiac ring, the horizon, the Sun, "
                        "the Moon, the planets and the planetary hour."));
     ui->orreryView->setObjectName(QStringLiteral("orreryView"));
-    ui->armillaryView = new PlaceholderView(
-        QStringLiteral("The star chart will be here: the sky above your horizon with its "
-                       "grids, the ecliptic, constellation lines, stars and planets."));
+    ui->armillaryView = new ArmillaryView(settings.armillarySettings());
     ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
+    ui->armillaryView->setEphemeris(ui->ephemeris.get());
     ui->timelineView = new TimelineView;
     ui->timelineView->setObjectName(QStringLiteral("timelineView"));
     ui->timelineView->setEphemeris(ui->ephemeris.get());
@@ -136,6 +136,8 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryTime);
     QObject::connect(orrery->nowButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::resetToToday);
+    QObject::connect(ui->armillaryView, &ArmillaryView::touched, delegate,
+                     &QuenaroAppDelegate::hideDateTime);
     Interface* interface = ui.get();
     QObject::connect(orrery->placeButton(), &QPushButton::clicked, delegate,
                      [interface, &settings] { openPlaceDialog(*interface, settings); });

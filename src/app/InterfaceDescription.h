@@ -8,6 +8,7 @@
 namespace quenaro {
 
 class AppSettings;
+class ArmillaryView;
 class EphemerisView;
 class OrreryScreen;
 class QuenaroWindow;
@@ -30,7 +31,7 @@ struct Interface {
     TimelineView* timelineView = nullptr;
     EphemerisView* ephemerisView = nullptr;
     QWidget* orreryView = nullptr;
-    QWidget* armillaryView = nullptr;
+    ArmillaryView* armillaryView = nullptr;
 };
 
 /// How the interface meets the world: the location service and the clock (tests give their
