@@ -4,12 +4,21 @@
 #include <QString>
 #include <stdexcept>
 
+#include "views/ArmillarySettings.h"
+
 namespace quenaro {
 
 class Ephemeris;
 
 /// The views that can be drawn to a file.
-enum class RenderedView { Sheet, Timeline };
+enum class RenderedView { Sheet, Timeline, Armillary };
+
+/// How renderView draws the star chart (the other views do not use it): what it shows, its
+/// scale and its turn.
+struct ArmillaryRendering {
+    ArmillarySettings settings;
+    ArmillaryViewState state;
+};
 
 /// A file that could not be written; the message names it and says why.
 class RenderError : public std::runtime_error {
@@ -18,7 +27,7 @@ class RenderError : public std::runtime_error {
 };
 
 /// The size a view is drawn at when none is asked for, points: the sheet's page 320 x 1500,
-/// the timeline 320 x 120.
+/// the timeline 320 x 120, the star chart 320 x 320.
 QSizeF defaultRenderSize(RenderedView view);
 
 /// Draws the view of the model at `size` points into the file `path`: a vector PDF page of
@@ -28,6 +37,6 @@ QSizeF defaultRenderSize(RenderedView view);
 /// shows the Moon's distance in kilometres. Needs a QGuiApplication (the offscreen platform
 /// will do). Throws RenderError when the file cannot be written or the image not allocated.
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
-                const QString& path);
+                const QString& path, const ArmillaryRendering& chart = {});
 
 }  // namespace quenaro
