@@ -30,6 +30,8 @@ class ArmillaryCache {
     /// A cache for the catalogues given; they are kept by reference and must outlive it.
     ArmillaryCache(const std::vector<CatalogStar>& stars,
                    const std::vector<ConstellationPolyline>& figures);
+    ArmillaryCache(std::vector<CatalogStar>&&, const std::vector<ConstellationPolyline>&) = delete;
+    ArmillaryCache(const std::vector<CatalogStar>&, std::vector<ConstellationPolyline>&&) = delete;
 
     /// The geometry for the model's date and place, a horizon of `radius` points and the
     /// settings; built anew only when one of them differs from the last call's.
