@@ -8,7 +8,6 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
-#include <sstream>
 #include <string>
 
 #include "cli/BadInput.h"
@@ -85,7 +84,7 @@ double parseScale(const std::string& text) {
     return scale;
 }
 
-/// "altaz,ecliptic": the chart's layers by name, each at most once.
+/// "altaz,ecliptic": the chart's layers by name, each at most once; "none" for none of them.
 void parseLayers(const std::string& text, ArmillarySettings& settings) {
     struct Layer {
         const char* name;
@@ -101,18 +100,27 @@ void parseLayers(const std::string& text, ArmillarySettings& settings) {
     for (const Layer& layer : kLayers) {
         settings.*layer.shown = false;
     }
-    std::istringstream names(text);
-    std::string name;
-    while (std::getline(names, name, ',')) {
+    if (text == "none") {
+        return;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string name = text.substr(start, comma - start);
         const Layer* found = nullptr;
         for (const Layer& layer : kLayers) {
             found = name == layer.name ? &layer : found;
         }
         if (found == nullptr || settings.*found->shown) {
             throw BadInput("--layers", text,
-                           "expected some of altaz,circles,ecliptic,radec,lines, each once");
+                           "expected some of altaz,circles,ecliptic,radec,lines, each once, or "
+                           "none");
         }
         settings.*found->shown = true;
+        if (comma == std::string::npos) {
+            return;
+        }
+        start = comma + 1;
     }
 }
 
@@ -228,8 +236,8 @@ Subcommand addRenderCommand(CLI::App& app) {
         ->type_name("DEG");
     command
         ->add_option("--layers", options->layers,
-                     "armillary: the layers drawn, some of altaz,circles,ecliptic,radec,lines "
-                     "(default altaz,ecliptic,radec,lines)")
+                     "armillary: the layers drawn, some of altaz,circles,ecliptic,radec,lines, or "
+                     "none (default altaz,ecliptic,radec,lines)")
         ->type_name("LIST");
     options->observer.addTo(*command);
     Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
