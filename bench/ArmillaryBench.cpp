@@ -49,6 +49,18 @@ double worst(const std::vector<double>& values) {
     return *std::max_element(values.begin(), values.end());
 }
 
+/// Limits 4.5 and 6.5 (the argument in tenths); kFrames frames timed one by one, reported as
+/// their median and worst.
+void singleFramesAtBothLimits(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(45)
+        ->Arg(65)
+        ->Iterations(1)
+        ->Repetitions(kFrames)
+        ->ComputeStatistics("max", worst)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
+}
+
 /// The clock's next minute: the model re-dated (not timed), then one redraw.
 void BM_ArmillaryRebuildAfterDateChange(benchmark::State& state) {
     Ephemeris model = berlinEvening();
@@ -61,14 +73,7 @@ void BM_ArmillaryRebuildAfterDateChange(benchmark::State& state) {
         draw(model, settings, {}, image, cache);
     }
 }
-BENCHMARK(BM_ArmillaryRebuildAfterDateChange)
-    ->Arg(45)
-    ->Arg(65)
-    ->Iterations(1)
-    ->Repetitions(kFrames)
-    ->ComputeStatistics("max", worst)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArmillaryRebuildAfterDateChange)->Apply(singleFramesAtBothLimits);
 
 /// One move of a turn in progress: the chart drawn turned by a little more.
 void BM_ArmillaryRedrawWhileTurning(benchmark::State& state) {
@@ -88,14 +93,7 @@ void BM_ArmillaryRedrawWhileTurning(benchmark::State& state) {
         draw(model, settings, view, image, cache);
     }
 }
-BENCHMARK(BM_ArmillaryRedrawWhileTurning)
-    ->Arg(45)
-    ->Arg(65)
-    ->Iterations(1)
-    ->Repetitions(kFrames)
-    ->ComputeStatistics("max", worst)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArmillaryRedrawWhileTurning)->Apply(singleFramesAtBothLimits);
 
 }  // namespace
 }  // namespace quenaro

@@ -22,6 +22,12 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+/// The test's touch screen, one for the process (Qt keeps every one registered).
+QPointingDevice* touchScreen() {
+    static QPointingDevice* const device = QTest::createTouchDevice();
+    return device;
+}
+
 class ArmillaryViewInput : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -35,7 +41,6 @@ class ArmillaryViewInput : public ::testing::Test {
         EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
         13.4};
     ArmillaryView view{ArmillarySettings()};
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
 };
 
 TEST_F(ArmillaryViewInput, RightOrCtrlLeftDragTurnsByThePointersAngleAboutTheCentre) {
@@ -69,33 +74,37 @@ TEST_F(ArmillaryViewInput, RightOrCtrlLeftDragTurnsByThePointersAngleAboutTheCen
 TEST_F(ArmillaryViewInput, TwoFingersTurnTheChartOneOrThreeDoNot) {
     // Left and right of the centre, then above and below: the line between them a quarter
     // turn clockwise.
-    QTest::touchEvent(&view, touchScreen).press(0, QPoint(110, 160)).press(1, QPoint(210, 160));
-    QTest::touchEvent(&view, touchScreen).move(0, QPoint(125, 125)).move(1, QPoint(195, 195));
-    QTest::touchEvent(&view, touchScreen).move(0, QPoint(160, 110)).move(1, QPoint(160, 210));
-    QTest::touchEvent(&view, touchScreen).release(0, QPoint(160, 110)).release(1, QPoint(160, 210));
+    QTest::touchEvent(&view, touchScreen()).press(0, QPoint(110, 160)).press(1, QPoint(210, 160));
+    QTest::touchEvent(&view, touchScreen()).move(0, QPoint(125, 125)).move(1, QPoint(195, 195));
+    QTest::touchEvent(&view, touchScreen()).move(0, QPoint(160, 110)).move(1, QPoint(160, 210));
+    QTest::touchEvent(&view, touchScreen())
+        .release(0, QPoint(160, 110))
+        .release(1, QPoint(160, 210));
     EXPECT_NEAR(view.rotation(), kPi / 2, 1e-9);
 
     // One finger resting as a pivot while the other goes round also turns it.
-    QTest::touchEvent(&view, touchScreen).press(0, QPoint(160, 160)).press(1, QPoint(260, 160));
-    QTest::touchEvent(&view, touchScreen).move(0, QPoint(160, 160)).move(1, QPoint(160, 60));
-    QTest::touchEvent(&view, touchScreen).release(0, QPoint(160, 160)).release(1, QPoint(160, 60));
+    QTest::touchEvent(&view, touchScreen()).press(0, QPoint(160, 160)).press(1, QPoint(260, 160));
+    QTest::touchEvent(&view, touchScreen()).move(0, QPoint(160, 160)).move(1, QPoint(160, 60));
+    QTest::touchEvent(&view, touchScreen())
+        .release(0, QPoint(160, 160))
+        .release(1, QPoint(160, 60));
     EXPECT_NEAR(view.rotation(), 0.0, 1e-9);
 
     const double turned = view.rotation();
-    QTest::touchEvent(&view, touchScreen).press(0, QPoint(100, 100));
-    QTest::touchEvent(&view, touchScreen).move(0, QPoint(200, 120));
-    QTest::touchEvent(&view, touchScreen).release(0, QPoint(200, 120));
+    QTest::touchEvent(&view, touchScreen()).press(0, QPoint(100, 100));
+    QTest::touchEvent(&view, touchScreen()).move(0, QPoint(200, 120));
+    QTest::touchEvent(&view, touchScreen()).release(0, QPoint(200, 120));
     EXPECT_EQ(view.rotation(), turned);
 
-    QTest::touchEvent(&view, touchScreen)
+    QTest::touchEvent(&view, touchScreen())
         .press(0, QPoint(100, 160))
         .press(1, QPoint(220, 160))
         .press(2, QPoint(160, 100));
-    QTest::touchEvent(&view, touchScreen)
+    QTest::touchEvent(&view, touchScreen())
         .move(0, QPoint(160, 100))
         .move(1, QPoint(160, 220))
         .move(2, QPoint(220, 160));
-    QTest::touchEvent(&view, touchScreen)
+    QTest::touchEvent(&view, touchScreen())
         .release(0, QPoint(160, 100))
         .release(1, QPoint(160, 220))
         .release(2, QPoint(220, 160));
@@ -113,15 +122,15 @@ TEST_F(ArmillaryViewInput, DoubleClickOrDoubleTapSwitchesTheScaleAndEveryPressIs
     touched.clear();
 
     for (int tap = 0; tap < 2; ++tap) {
-        QTest::touchEvent(&view, touchScreen).press(0, QPoint(150, 150));
-        QTest::touchEvent(&view, touchScreen).release(0, QPoint(150, 150));
+        QTest::touchEvent(&view, touchScreen()).press(0, QPoint(150, 150));
+        QTest::touchEvent(&view, touchScreen()).release(0, QPoint(150, 150));
     }
     EXPECT_FALSE(view.scaleMode());
     // Two taps far apart are two single taps.
-    QTest::touchEvent(&view, touchScreen).press(0, QPoint(50, 50));
-    QTest::touchEvent(&view, touchScreen).release(0, QPoint(50, 50));
-    QTest::touchEvent(&view, touchScreen).press(0, QPoint(250, 250));
-    QTest::touchEvent(&view, touchScreen).release(0, QPoint(250, 250));
+    QTest::touchEvent(&view, touchScreen()).press(0, QPoint(50, 50));
+    QTest::touchEvent(&view, touchScreen()).release(0, QPoint(50, 50));
+    QTest::touchEvent(&view, touchScreen()).press(0, QPoint(250, 250));
+    QTest::touchEvent(&view, touchScreen()).release(0, QPoint(250, 250));
     EXPECT_FALSE(view.scaleMode());
     EXPECT_EQ(touched.count(), 4);  // one for each finger that went down
 }
