@@ -2,7 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QScroller>
+#include <QMouseEvent>
+#include <QScrollBar>
 
 namespace quenaro {
 
@@ -27,7 +28,7 @@ void PickerView::reloadAllComponents(const std::vector<PickerColumn>& layout) {
         column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         column->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         column->setFixedWidth(pickerColumn.widthPoints);
-        QScroller::grabGesture(column->viewport(), QScroller::LeftMouseButtonGesture);
+        column->viewport()->installEventFilter(this);
         for (const std::string& title : pickerColumn.titles) {
             auto* item = new QListWidgetItem(QString::fromStdString(title), column);
             item->setTextAlignment(Qt::AlignCenter);
@@ -35,6 +36,34 @@ void PickerView::reloadAllComponents(const std::vector<PickerColumn>& layout) {
         }
         columnsLayout->insertWidget(index++, column);
         columns.push_back(column);
+    }
+}
+
+bool PickerView::eventFilter(QObject* watched, QEvent* event) {
+    auto* viewport = qobject_cast<QWidget*>(watched);
+    auto* column =
+        viewport != nullptr ? qobject_cast<QListWidget*>(viewport->parentWidget()) : nullptr;
+    if (column == nullptr) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            dragStartY = static_cast<QMouseEvent*>(event)->position().y();
+            dragStartValue = column->verticalScrollBar()->value();
+            return true;
+        case QEvent::MouseMove: {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if (move->buttons() & Qt::LeftButton) {
+                const double dragged = move->position().y() - dragStartY;
+                column->verticalScrollBar()->setValue(dragStartValue - static_cast<int>(dragged));
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
     }
 }
 

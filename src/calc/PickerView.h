@@ -12,8 +12,8 @@ class QHBoxLayout;
 namespace quenaro {
 
 /// A picker of the calculator's editor: side by side columns, each a list of rows
-/// (kPickerRowHeight points high) that scrolls by wheel or drag. It shows its rows and reports
-/// no selection.
+/// (kPickerRowHeight points high) that scrolls by wheel or by dragging it. It shows its rows and
+/// reports no selection.
 class PickerView : public QWidget {
     Q_OBJECT
 
@@ -31,9 +31,15 @@ class PickerView : public QWidget {
     /// Width of the component in points; 0 outside the columns.
     int widthOfComponent(int component) const;
 
+  protected:
+    /// A column follows the pointer dragged over it, as a wheel turns under a finger.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QHBoxLayout* columnsLayout;
     std::vector<QListWidget*> columns;
+    double dragStartY = 0.0;  ///< where the drag began in the column, points
+    int dragStartValue = 0;   ///< the column's scroll position then
 };
 
 }  // namespace quenaro

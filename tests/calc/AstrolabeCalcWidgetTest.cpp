@@ -210,7 +210,8 @@ TEST_F(AstrolabeScreenTest, RowsOpenTheirEditor) {
     }
 }
 
-// The pickers show rows 24 points high in columns of the given widths, and select nothing.
+// The pickers show rows 24 points high in columns of the given widths, scroll when dragged,
+// and select nothing.
 TEST_F(AstrolabeScreenTest, PickerColumnsShowRowsAndSelectNothing) {
     calc->tableItem(0, 2)->setSelected(true);
     PickerView* picker = calc->pickerForEditMode(kDirectionEditor);
@@ -224,6 +225,14 @@ TEST_F(AstrolabeScreenTest, PickerColumnsShowRowsAndSelectNothing) {
     auto* column = picker->findChild<QAbstractItemView*>();
     EXPECT_EQ(column->selectionMode(), QAbstractItemView::NoSelection);
     EXPECT_EQ(column->sizeHintForRow(0), kPickerRowHeight);
+
+    // Dragged up by two rows, the column shows the rows below; nothing is selected.
+    QWidget* viewport = column->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 100));
+    QTest::mouseMove(viewport, QPoint(20, 100 - 2 * kPickerRowHeight));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 100 - 2 * kPickerRowHeight));
+    EXPECT_EQ(column->indexAt(QPoint(20, 1)).row(), 2);
+    EXPECT_TRUE(column->selectionModel()->selectedIndexes().isEmpty());
     calc->dismissedEditor();
 }
 
