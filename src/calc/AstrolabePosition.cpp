@@ -103,6 +103,9 @@ std::string AstrolabePosition::tableText(int mode) const {
         case kRightAscensionMode:
             return Ephemeris::degreesToHMS(degrees);
         case kAzimuthMode:
+            // Measured from the south towards the west: a positive azimuth lies west of the
+            // meridian, where the longitude text (east positive) needs a negative angle.
+            return Ephemeris::degreesToLongitudeDMS(-degrees);
         case kEclipticLongitudeMode:
             return Ephemeris::degreesToLongitudeDMS(degrees);
         default:

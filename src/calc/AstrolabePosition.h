@@ -58,7 +58,8 @@ struct AstrolabePosition {
     /// seconds; the ecliptic latitude and longitude with their hemisphere letters.
     std::string labelText(int mode) const;
     /// The text the table shows for a mode (0-5): altitude, declination and latitude with
-    /// N or S, azimuth and longitude with E or W, right ascension in hours.
+    /// N or S, longitude with E or W, azimuth with the side of the meridian (W for 0-180,
+    /// E for 180-360), right ascension in hours.
     std::string tableText(int mode) const;
 };
 

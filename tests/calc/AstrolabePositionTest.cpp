@@ -136,16 +136,22 @@ TEST(AstrolabePosition, WithValueConvertsFromTheValuesPair) {
     EXPECT_THROW(start.withValue(model, -1, 0.0), std::out_of_range);
 }
 
+// The table names the side of the meridian of an azimuth (from the south through the west):
+// 200.25 lies 159.75 degrees east of the south point.
 TEST(AstrolabePosition, LabelAndTableTexts) {
     const AstrolabePosition position{-10.5, 200.25, 45.5, -20.0, -5.5, 300.0};
     const char* labels[] = {"349\u00B0 30' 0\"", "200\u00B0 15' 0\"", "3h 1m 59s",
                             "340\u00B0 0' 0\"",  "5\u00B0S 30' 0\"",  "60\u00B0W 0' 0\""};
-    const char* table[] = {"10\u00B0S 30' 0\"", "159\u00B0W 45' 0\"", "3h 1m 59s",
+    const char* table[] = {"10\u00B0S 30' 0\"", "159\u00B0E 45' 0\"", "3h 1m 59s",
                            "20\u00B0S 0' 0\"",  "5\u00B0S 30' 0\"",   "60\u00B0W 0' 0\""};
     for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
         EXPECT_EQ(position.labelText(mode), labels[mode]) << mode;
         EXPECT_EQ(position.tableText(mode), table[mode]) << mode;
     }
+    EXPECT_EQ((AstrolabePosition{0.0, 30.0, 0.0, 0.0, 0.0, 0.0}.tableText(kAzimuthMode)),
+              "30\u00B0W 0' 0\"");
+    EXPECT_EQ((AstrolabePosition{0.0, 330.0, 0.0, 0.0, 0.0, 0.0}.tableText(kAzimuthMode)),
+              "30\u00B0E 0' 0\"");
     EXPECT_STREQ(astrolabeValueTitle(kRightAscensionMode), "Right Ascension");
 }
 
