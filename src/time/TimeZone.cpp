@@ -1,13 +1,12 @@
 #include "time/TimeZone.h"
 
-#include <date/tz.h>
-
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "time/SystemZone.h"
 
 namespace quenaro {
 
@@ -31,45 +30,76 @@ std::int64_t wholeSeconds(double secondsSinceReferenceDate, const char* what) {
     return static_cast<std::int64_t>(std::floor(secondsSinceReferenceDate));
 }
 
-date::sys_seconds sysSeconds(std::int64_t secondsSinceReferenceDate) {
-    return date::sys_seconds{
-        std::chrono::seconds{secondsSinceReferenceDate + kReferenceDateSinceUnixEpoch}};
+cctz::time_point<cctz::seconds> instant(std::int64_t secondsSinceReferenceDate) {
+    return cctz::time_point<cctz::seconds>(
+        cctz::seconds(secondsSinceReferenceDate + kReferenceDateSinceUnixEpoch));
 }
 
-double secondsSinceReferenceDate(date::sys_seconds instant) {
+double secondsSinceReferenceDate(cctz::time_point<cctz::seconds> instant) {
     return static_cast<double>(instant.time_since_epoch().count() - kReferenceDateSinceUnixEpoch);
 }
 
-// The zone's local information for a wall time given in whole seconds.
-date::local_info localInfo(const date::time_zone& zone, std::int64_t wallSeconds) {
-    return zone.get_info(
-        date::local_seconds{std::chrono::seconds{wallSeconds + kReferenceDateSinceUnixEpoch}});
+// The zone's reading of a wall time given in whole seconds since 2001-01-01 00:00:00 on its
+// clock. The library's civil times are a plain count of seconds from 1970-01-01 00:00:00, so
+// the wall time needs no calendar here: only the offsets are read.
+cctz::time_zone::civil_lookup wallTimeLookup(const cctz::time_zone& rules,
+                                             std::int64_t wallSeconds) {
+    return rules.lookup(cctz::civil_second() + (wallSeconds + kReferenceDateSinceUnixEpoch));
 }
 
-// The system's zone, or GMT when it cannot be determined.
-TimeZone systemZone() {
-    try {
-        return TimeZone::named(date::current_zone()->name());
-    } catch (const std::exception&) {
-        return TimeZone::gmt();
+// True for text that can be an IANA zone name: components of letters, digits, '_', '+' and
+// '-', each starting with a letter, joined by '/'. Paths, "..", and the library's own
+// "file:" and "Fixed/" forms are not.
+bool looksLikeZoneName(std::string_view name) {
+    if (name.empty() || name.size() > 255) {
+        return false;
     }
+    bool componentStart = true;
+    for (const char c : name) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        const bool other = (c >= '0' && c <= '9') || c == '_' || c == '+' || c == '-';
+        if (c == '/') {
+            if (componentStart) {
+                return false;
+            }
+            componentStart = true;
+        } else if (componentStart ? !letter : !(letter || other)) {
+            return false;
+        } else {
+            componentStart = false;
+        }
+    }
+    return !componentStart;
+}
+
+// Files of the zone database folder that are not zones of their own name: the machine's zone
+// under the name "localtime", the rules new zones once copied, and whole copies of the
+// database (with and without leap seconds).
+bool isDatabaseCopy(std::string_view name) {
+    return name == "localtime" || name == "posixrules" || name.starts_with("posix/") ||
+           name.starts_with("right/");
 }
 
 TimeZone& defaultZoneStorage() {
-    static TimeZone zone = systemZone();
+    static TimeZone zone = [] {
+        const char* tzVariable = std::getenv("TZ");
+        return systemZone(
+            tzVariable == nullptr ? std::nullopt : std::optional<std::string_view>(tzVariable),
+            "/etc");
+    }();
     return zone;
 }
 
 }  // namespace
 
 TimeZone TimeZone::named(std::string_view ianaName) {
-    try {
-        return TimeZone(date::locate_zone(std::string(ianaName)), 0);
-    } catch (const std::runtime_error& error) {
-        throw std::invalid_argument("Unknown time zone \"" + std::string(ianaName) +
-                                    "\": expected an IANA zone name such as \"Europe/Berlin\" (" +
-                                    error.what() + ")");
+    const std::string name(ianaName);
+    cctz::time_zone rules;
+    if (!looksLikeZoneName(name) || isDatabaseCopy(name) || !cctz::load_time_zone(name, &rules)) {
+        throw std::invalid_argument("Unknown time zone \"" + name +
+                                    "\": expected an IANA zone name such as \"Europe/Berlin\"");
     }
+    return TimeZone(rules, true, 0);
 }
 
 TimeZone TimeZone::forSecondsFromGMT(int secondsFromGMT) {
@@ -78,11 +108,11 @@ TimeZone TimeZone::forSecondsFromGMT(int secondsFromGMT) {
                                     " s from GMT is out of range: expected -64800 to 64800 s "
                                     "(at most 18 hours)");
     }
-    return TimeZone(nullptr, secondsFromGMT);
+    return TimeZone(cctz::utc_time_zone(), false, secondsFromGMT);
 }
 
 TimeZone TimeZone::gmt() {
-    return TimeZone(nullptr, 0);
+    return forSecondsFromGMT(0);
 }
 
 TimeZone TimeZone::defaultZone() {
@@ -95,39 +125,38 @@ void TimeZone::setDefaultZone(const TimeZone& zone) {
 
 int TimeZone::secondsFromGMT(double secondsSinceReferenceDate) const {
     const std::int64_t instantSeconds = wholeSeconds(secondsSinceReferenceDate, "instant");
-    if (zone_ == nullptr) {
+    if (!named_) {
         return fixedOffsetSeconds_;
     }
-    return static_cast<int>(zone_->get_info(sysSeconds(instantSeconds)).offset.count());
+    return rules_.lookup(instant(instantSeconds)).offset;
 }
 
 double TimeZone::instantForWallTime(double wallSecondsSinceReferenceDate) const {
     const std::int64_t wallSeconds = wholeSeconds(wallSecondsSinceReferenceDate, "wall time");
     const double fraction = wallSecondsSinceReferenceDate - static_cast<double>(wallSeconds);
-    if (zone_ == nullptr) {
+    if (!named_) {
         return static_cast<double>(wallSeconds - fixedOffsetSeconds_) + fraction;
     }
-    // In all three cases the first offset is the right one: the only one for a unique wall
-    // time, the one before the change for a skipped time (which moves it forward by the gap)
-    // and for a repeated time (which gives the earlier instant).
-    const date::local_info info = localInfo(*zone_, wallSeconds);
-    return static_cast<double>(wallSeconds - info.first.offset.count()) + fraction;
+    // In all three cases the offset before any change is the right one: the only one for a
+    // unique wall time, and for a skipped time (which it moves forward by the gap) and a
+    // repeated time (of which it gives the earlier instant) the one in force before the change.
+    return secondsSinceReferenceDate(wallTimeLookup(rules_, wallSeconds).pre) + fraction;
 }
 
 double TimeZone::firstInstantAtOrAfterWallTime(double wallSecondsSinceReferenceDate) const {
-    if (zone_ != nullptr) {
+    if (named_) {
         const std::int64_t wallSeconds = wholeSeconds(wallSecondsSinceReferenceDate, "wall time");
-        const date::local_info info = localInfo(*zone_, wallSeconds);
-        if (info.result == date::local_info::nonexistent) {
-            return secondsSinceReferenceDate(info.first.end);
+        const cctz::time_zone::civil_lookup lookup = wallTimeLookup(rules_, wallSeconds);
+        if (lookup.kind == cctz::time_zone::civil_lookup::SKIPPED) {
+            return secondsSinceReferenceDate(lookup.trans);
         }
     }
     return instantForWallTime(wallSecondsSinceReferenceDate);
 }
 
 std::string TimeZone::name() const {
-    if (zone_ != nullptr) {
-        return zone_->name();
+    if (named_) {
+        return rules_.name();
     }
     if (fixedOffsetSeconds_ == 0) {
         return "GMT";

@@ -1,16 +1,15 @@
 #pragma once
 
+#include <cctz/time_zone.h>
+
 #include <string>
 #include <string_view>
-
-namespace date {
-class time_zone;
-}
 
 namespace quenaro {
 
 /// A time zone in which calendar fields are read: either a named zone of the system's IANA
-/// database (offsets follow its history, summer time included) or a fixed offset from GMT.
+/// database (offsets follow its history, summer time included, and after the last change the
+/// database lists, the zone's lasting rule) or a fixed offset from GMT.
 /// A cheap value; named zones point into the process-wide database, which lives for the process.
 ///
 /// Instants and wall times are doubles of seconds since 2001-01-01 00:00:00 (GMT, respectively
@@ -18,8 +17,10 @@ namespace quenaro {
 /// is not finite or lies more than 10^15 s (about 30 million years) from the reference date.
 class TimeZone {
   public:
-    /// The zone of the IANA database with this name ("Europe/Berlin").
-    /// Throws std::invalid_argument naming the zone when the database has no such zone.
+    /// The zone of the IANA database with this name ("Europe/Berlin", "UTC").
+    /// Throws std::invalid_argument naming the zone when the database has no such zone; file
+    /// paths ("/etc/localtime", "../x") and the database's copies under "posix/" and "right/"
+    /// are not zone names.
     static TimeZone named(std::string_view ianaName);
     /// A zone of a fixed offset, seconds east of Greenwich.
     /// Throws std::invalid_argument when |secondsFromGMT| exceeds 18 hours.
@@ -27,7 +28,7 @@ class TimeZone {
     /// Greenwich: fixed offset 0.
     static TimeZone gmt();
     /// The zone the process treats as local: the one set with setDefaultZone(), else the
-    /// system's zone (TZ, /etc/localtime), else GMT.
+    /// system's zone as systemZone() finds it for the process's TZ and /etc.
     static TimeZone defaultZone();
     /// Replaces the process's default zone (the command line's --tz does this).
     static void setDefaultZone(const TimeZone& zone);
@@ -54,11 +55,12 @@ class TimeZone {
     bool operator==(const TimeZone& other) const = default;
 
   private:
-    TimeZone(const date::time_zone* zone, int fixedOffsetSeconds)
-        : zone_(zone), fixedOffsetSeconds_(fixedOffsetSeconds) {}
+    TimeZone(cctz::time_zone rules, bool named, int fixedOffsetSeconds)
+        : rules_(rules), named_(named), fixedOffsetSeconds_(fixedOffsetSeconds) {}
 
-    const date::time_zone* zone_;  // null for a fixed offset
-    int fixedOffsetSeconds_;       // used only when zone_ is null
+    cctz::time_zone rules_;   // a named zone's rules; UTC for a fixed offset
+    bool named_;              // false for a fixed offset
+    int fixedOffsetSeconds_;  // used only for a fixed offset
 };
 
 }  // namespace quenaro

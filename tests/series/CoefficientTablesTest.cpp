@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
+#include "GeneratedFilesCheck.h"
 #include "series/tables/EarthCoefficients.h"
 #include "series/tables/MoonCoefficients.h"
 #include "series/tables/NutationCoefficients.h"
@@ -25,28 +25,13 @@ namespace fs = std::filesystem;
 const fs::path sharedData = QUENARO_SHARED_DATA_DIR;
 const fs::path committedTables = fs::path(QUENARO_SOURCE_DIR) / "src/series/tables";
 
-std::string readFile(const fs::path& path) {
-    std::ifstream input(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << input.rdbuf();
-    return contents.str();
-}
-
 TEST(CoefficientTables, RegeneratingFromTheSharedDataGivesTheCommittedFiles) {
     if (!fs::is_directory(sharedData)) {
         GTEST_SKIP() << "shared data folder absent: " << sharedData;
     }
     const auto files = tablegen::generateCoefficientTables(sharedData);
     EXPECT_EQ(files.size(), 22u);  // a header and a source for 8 bodies, nutation, Moon, Pluto
-    std::size_t committedCount = 0;
-    for (const auto& entry : fs::directory_iterator(committedTables)) {
-        committedCount += entry.is_regular_file() ? 1 : 0;
-    }
-    EXPECT_EQ(committedCount, files.size()) << "stray or missing files in " << committedTables;
-    for (const auto& file : files) {
-        EXPECT_EQ(readFile(committedTables / file.name), file.contents)
-            << file.name << " differs; rerun quenaro_tablegen";
-    }
+    expectCommittedFiles(files, committedTables, "quenaro_tablegen");
 }
 
 /// The text of the runtime_error the generator throws for `dataDirectory`, or "" if none.

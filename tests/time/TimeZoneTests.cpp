@@ -19,7 +19,62 @@ TEST(TimeZoneTest, UnknownNamesAreRefusedWithTheNameAndAnExample) {
     EXPECT_THAT([] { TimeZone::named("Mars/Olympus_Mons"); },
                 ThrowsMessage<std::invalid_argument>(
                     AllOf(HasSubstr("Mars/Olympus_Mons"), HasSubstr("Europe/Berlin"))));
-    EXPECT_THROW(TimeZone::named(""), std::invalid_argument);
+    // Paths and the database's own files and copies are no zone names, even where a file of
+    // that name exists in the database folder.
+    for (const char* notAName :
+         {"", "/usr/share/zoneinfo/Europe/Berlin", "../zoneinfo/UTC", "Europe/../UTC", "Europe",
+          "localtime", "posix/Europe/Berlin", "right/UTC", "zone.tab", "file:UTC",
+          "Fixed/UTC+01:00:00", "Europe//Berlin", "Europe/Berlin/"}) {
+        EXPECT_THROW(TimeZone::named(notAName), std::invalid_argument) << notAName;
+    }
+}
+
+// Offsets well past the last change the zone files list (2037): the zones' lasting rules.
+TEST(TimeZoneTest, ZoneRulesHoldInEveryYear) {
+    const TimeZone berlin = TimeZone::named("Europe/Berlin");
+    const auto gmtInstant = [](int year, unsigned month, unsigned day, unsigned hour,
+                               unsigned minute = 0, unsigned second = 0) {
+        return EphemerisDate::dateWithYear(year, month, day, hour, minute, second, TimeZone::gmt())
+            .timeIntervalSinceReferenceDate();
+    };
+    struct Row {
+        const char* what;
+        const char* zone;
+        double instant;
+        int expectedOffsetSeconds;
+    };
+    // Berlin changes at 01:00 GMT on the last Sundays of March and October: 2040-03-25 and
+    // 2040-10-28 (a week before each, the old offset still holds).
+    const Row rows[] = {
+        {"Berlin, summer 2040", "Europe/Berlin", gmtInstant(2040, 7, 1, 10), 7200},
+        {"Berlin, a week before the spring change", "Europe/Berlin", gmtInstant(2040, 3, 18, 1),
+         3600},
+        {"Berlin, the second before it", "Europe/Berlin", gmtInstant(2040, 3, 25, 0, 59, 59), 3600},
+        {"Berlin, the spring change", "Europe/Berlin", gmtInstant(2040, 3, 25, 1), 7200},
+        {"Berlin, a week before the autumn change", "Europe/Berlin", gmtInstant(2040, 10, 21, 1),
+         7200},
+        {"Berlin, the second before it", "Europe/Berlin", gmtInstant(2040, 10, 28, 0, 59, 59),
+         7200},
+        {"Berlin, the autumn change", "Europe/Berlin", gmtInstant(2040, 10, 28, 1), 3600},
+        {"Berlin, summer 9999", "Europe/Berlin", gmtInstant(9999, 7, 1, 12), 7200},
+        {"Sydney, summer 2050", "Australia/Sydney", gmtInstant(2050, 1, 1, 0), 39600},
+        {"Sydney, winter 2050", "Australia/Sydney", gmtInstant(2050, 7, 1, 0), 36000},
+        {"Lord Howe, summer 2060", "Australia/Lord_Howe", gmtInstant(2060, 1, 1, 0), 39600},
+        {"Lord Howe, winter 2060", "Australia/Lord_Howe", gmtInstant(2060, 7, 1, 0), 37800},
+        {"New York, summer 2100", "America/New_York", gmtInstant(2100, 7, 4, 16), -14400},
+        {"Kathmandu, 2100", "Asia/Kathmandu", gmtInstant(2100, 7, 1, 0), 20700},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TimeZone::named(row.zone).secondsFromGMT(row.instant), row.expectedOffsetSeconds)
+            << row.what;
+    }
+    // Wall times: the skipped hour of 2040-03-25 moves forward, the noon of 2040-07-01 is
+    // 10:00 GMT.
+    EXPECT_EQ(berlin.instantForWallTime(gmtInstant(2040, 3, 25, 2, 30)),
+              gmtInstant(2040, 3, 25, 1, 30));
+    EXPECT_EQ(berlin.firstInstantAtOrAfterWallTime(gmtInstant(2040, 3, 25, 2, 30)),
+              gmtInstant(2040, 3, 25, 1));
+    EXPECT_EQ(berlin.instantForWallTime(gmtInstant(2040, 7, 1, 12)), gmtInstant(2040, 7, 1, 10));
 }
 
 TEST(TimeZoneTest, NamesAndTheLimitOfFixedOffsets) {

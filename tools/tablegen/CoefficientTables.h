@@ -1,16 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <vector>
 
-namespace quenaro::tablegen {
+#include "tablegen/GeneratedFile.h"
 
-/// One generated C++ source: its file name inside src/series/tables and its full text.
-struct GeneratedFile {
-    std::string name;
-    std::string contents;
-};
+namespace quenaro::tablegen {
 
 /// Generates every coefficient table of the series library from the shared data folder
 /// (`vsop87/<body>_<L|B|R><k>.tsv`, `nutation_iau1980_63.tsv`, `moon_lr.tsv`, `moon_b.tsv`,

@@ -2,8 +2,6 @@
 // Usage: quenaro_tablegen <shared data folder> <output folder, normally src/series/tables>
 
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "tablegen/CoefficientTables.h"
@@ -15,17 +13,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const std::filesystem::path outputDirectory = argv[2];
-        std::filesystem::create_directories(outputDirectory);
-        for (const auto& file : quenaro::tablegen::generateCoefficientTables(argv[1])) {
-            std::ofstream output(outputDirectory / file.name, std::ios::binary | std::ios::trunc);
-            output << file.contents;
-            if (!output) {
-                std::cerr << "quenaro_tablegen: cannot write " << (outputDirectory / file.name)
-                          << "\n";
-                return 1;
-            }
-        }
+        quenaro::tablegen::writeGeneratedFiles(
+            argv[2], quenaro::tablegen::generateCoefficientTables(argv[1]));
     } catch (const std::exception& error) {
         std::cerr << "quenaro_tablegen: " << error.what() << "\n";
         return 1;
