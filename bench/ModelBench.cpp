@@ -31,7 +31,7 @@ void BM_CalcTimes(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         const Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
-        benchmark::DoNotOptimize(model.calcTimes(0, object));
+        benchmark::DoNotOptimize(model.calcTimes(Ephemeris::HorizonAltitude, object));
     }
 }
 BENCHMARK(BM_CalcTimes)->Arg(Ephemeris::Sun)->Arg(Ephemeris::Moon)->Arg(Ephemeris::Saturn);

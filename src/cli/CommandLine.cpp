@@ -1,71 +1,95 @@
+// The command line: subcommands declared on one application, their output delivered whole
+// after they ran, and every failure turned into one line on stderr and an exit status.
+
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 #include <ostream>
-#include <stdexcept>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "base/DiagnosticLog.h"
-#include "cli/ObserverOptions.h"
+#include "cli/BadInput.h"
+#include "cli/CommandOutput.h"
 #include "cli/PositionCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/SheetCommand.h"
-#include "model/Ephemeris.h"
+#include "model/NoRisesOrSetsCalculable.h"
 
 namespace quenaro {
 
 namespace {
 
-/// The model for the moment and place of the options; the options' zone and place also
-/// become the process's default zone and best known position, which models made inside
-/// the model's own operations (the next day's sunrise) use.
-Ephemeris modelFor(const ObserverOptions& options) {
-    const TimeZone zone = options.timeZone();
-    const GeographicPosition position = options.position();
-    const EphemerisDate date = options.date(zone);
-    TimeZone::setDefaultZone(zone);
-    setBestKnownPosition(position);
-    return Ephemeris(date, position.latitudeDegrees, position.longitudeDegrees);
+constexpr const char* kProgram = "quenaro";
+
+/// "position, report or sheet".
+std::string subcommandNames(const std::vector<Subcommand>& subcommands) {
+    std::string names;
+    for (std::size_t index = 0; index < subcommands.size(); ++index) {
+        const bool last = index + 1 == subcommands.size();
+        names += (index == 0 ? "" : last ? " or " : ", ") + subcommands[index].command->get_name();
+    }
+    return names;
 }
 
-/// Routes the diagnostic log to a stream for the lifetime of the object.
-class DiagnosticLogTo {
-  public:
-    explicit DiagnosticLogTo(std::ostream& out) {
-        setDiagnosticSink([&out](std::string_view line) { out << line << '\n'; });
+/// The parser's complaint in the program's words: the option that lacks a value named, and
+/// where to read what is accepted.
+std::string parseErrorMessage(const CLI::ParseError& error, const std::string& helpCommand) {
+    std::string message = error.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+        message.find(": ") != std::string::npos) {
+        message = "option " + message.substr(0, message.find(": ")) + " is missing its value";
+    } else if (!message.empty()) {
+        message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
     }
-    ~DiagnosticLogTo() { setDiagnosticSink({}); }
-    DiagnosticLogTo(const DiagnosticLogTo&) = delete;
-    DiagnosticLogTo& operator=(const DiagnosticLogTo&) = delete;
-};
+    return message + " (see '" + helpCommand + " --help')";
+}
 
-}  // namespace
+/// Delivers the output to --output or to `out`; false when it could not be written.
+bool deliver(const std::string& output, const std::string& outputPath, std::ostream& out,
+             std::ostream& err) {
+    return outputPath.empty() ? writeToStream(output, out, err)
+                              : writeToFile(output, outputPath, err);
+}
 
-int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Quenaro, a pocket sky almanac"};
+void reportBadInput(std::ostream& err, const std::string& message) {
+    err << oneLineText(std::string(kProgram) + ": " + message, BadInput::kMaximumMessageBytes)
+        << '\n';
+}
+
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app{"Quenaro, a pocket sky almanac", kProgram};
+    app.set_version_flag("--version", std::string(kProgram) + " " + QUENARO_VERSION,
+                         "Print the program's version and exit");
     app.require_subcommand(1);
+    app.footer(exitStatusText());
 
-    std::string body;
-    std::string julianDateText;
-    CLI::App* position = app.add_subcommand(
-        "position", "Apparent geocentric position of a body from the planetary series, as JSON");
-    position
-        ->add_option("body", body,
-                     "sun, mercury, venus, mars, jupiter, saturn, uranus, "
-                     "neptune or pluto")
-        ->required();
-    position->add_option("--jd", julianDateText, "Julian date (UT)")->required();
+    std::vector<Subcommand> subcommands{addPositionCommand(app), addReportCommand(app),
+                                        addSheetCommand(app)};
+    std::string outputPath;
+    for (const Subcommand& subcommand : subcommands) {
+        subcommand.command
+            ->add_option("-o,--output", outputPath,
+                         "Write to this file (replaced whole) instead of standard "
+                         "output")
+            ->type_name("FILE");
+        subcommand.command->footer(exitStatusText());
+    }
 
-    ObserverOptions reportOptions;
-    CLI::App* report =
-        app.add_subcommand("report", "The model's full diagnostic report, one line each");
-    reportOptions.addTo(*report);
-
-    ObserverOptions sheetOptions;
-    bool json = false;
-    CLI::App* sheet = app.add_subcommand("sheet", "The almanac sheet of figures");
-    sheetOptions.addTo(*sheet);
-    sheet->add_flag("--json", json, "One JSON object with the figures and the sheet's rows");
+    // The first argument names the subcommand (the program's own options start with "-").
+    const std::string first = argc > 1 ? argv[1] : "";
+    const auto named =
+        std::find_if(subcommands.begin(), subcommands.end(),
+                     [&](const Subcommand& s) { return s.command->get_name() == first; });
+    if (argc > 1 && !first.starts_with('-') && named == subcommands.end()) {
+        reportBadInput(err, "unknown subcommand " + shownValue(first) + "; expected " +
+                                subcommandNames(subcommands) + " (see 'quenaro --help')");
+        return kExitBadInput;
+    }
+    const std::string helpCommand =
+        named == subcommands.end() ? std::string(kProgram) : std::string(kProgram) + " " + first;
 
     std::vector<std::string> arguments;
     for (int index = argc - 1; index > 0; --index) {
@@ -74,32 +98,57 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     try {
         app.parse(arguments);
     } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return kExitSuccess;
+        return writeToStream(app.help(), out, err) ? kExitSuccess : kExitFailure;
+    } catch (const CLI::CallForVersion& version) {
+        return writeToStream(std::string(version.what()) + "\n", out, err) ? kExitSuccess
+                                                                           : kExitFailure;
     } catch (const CLI::ParseError& error) {
-        err << "quenaro: " << error.what() << '\n';
+        if (named == subcommands.end() && argc <= 1) {
+            reportBadInput(err, "a subcommand is required: " + subcommandNames(subcommands) +
+                                    " (see 'quenaro --help')");
+        } else {
+            reportBadInput(err, parseErrorMessage(error, helpCommand));
+        }
         return kExitBadInput;
     }
 
+    const auto parsed = std::find_if(subcommands.begin(), subcommands.end(),
+                                     [](const Subcommand& s) { return s.command->parsed(); });
+    std::ostringstream output;
+    int status = kExitSuccess;
+    std::string stoppedMessage;
     try {
-        if (*position) {
-            writePosition(body, julianDateText, out);
-        } else if (*report) {
-            Ephemeris model = modelFor(reportOptions);
-            const DiagnosticLogTo logToOut(out);
-            model.debugreport();
-        } else if (*sheet) {
-            Ephemeris model = modelFor(sheetOptions);
-            writeSheet(model, json, out);
-        }
+        parsed->run(output);
     } catch (const BadInput& error) {
-        err << "quenaro: " << error.what() << '\n';
+        reportBadInput(err, error.what());
         return kExitBadInput;
-    } catch (const std::invalid_argument& error) {
-        err << "quenaro: " << error.what() << '\n';
-        return kExitNotCalculable;
+    } catch (const NoRisesOrSetsCalculable& error) {
+        status = kExitNotCalculable;
+        stoppedMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
+                         " stopped at the " + error.event() + ": " + error.what();
     }
-    return kExitSuccess;
+    if (!deliver(output.str(), outputPath, out, err)) {
+        return kExitFailure;
+    }
+    if (!stoppedMessage.empty()) {
+        err << oneLineText(stoppedMessage, BadInput::kMaximumMessageBytes) << '\n';
+    }
+    return status;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    try {
+        return run(argc, argv, out, err);
+    } catch (const std::exception& error) {
+        err << oneLineText(std::string(kProgram) + ": internal error: " + error.what(),
+                           BadInput::kMaximumMessageBytes)
+            << '\n';
+    } catch (...) {
+        err << kProgram << ": internal error: an unknown exception\n";
+    }
+    return kExitFailure;
 }
 
 }  // namespace quenaro

@@ -2,13 +2,15 @@
 
 #include <iosfwd>
 
+#include "cli/ExitStatus.h"
+
 namespace quenaro {
 
-/// Exit statuses of the command line.
-enum ExitStatus { kExitSuccess = 0, kExitBadInput = 2, kExitNotCalculable = 3 };
-
-/// Runs the command line (`quenaro <subcommand> …`) with the given arguments, writing results
-/// to `out` and messages to `err`. Returns the process exit status.
+/// Runs the command line (`quenaro <subcommand> …`, `quenaro --help`, `quenaro --version`)
+/// with the given arguments (argv[0] is the program), writing results to `out` (or to the
+/// file of --output) and messages to `err`, one line each. Returns the exit status of the
+/// table in ExitStatus.h; never throws: an unexpected error is reported as
+/// "quenaro: internal error: …" with kExitFailure.
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace quenaro

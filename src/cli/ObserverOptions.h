@@ -1,53 +1,50 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 
+#include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
 #include "time/EphemerisDate.h"
 
 namespace CLI {
 class App;
-}
+class Option;
+}  // namespace CLI
 
 namespace quenaro {
 
-/// Bad input on the command line; the message names the value and what would be accepted.
-class BadInput : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 /// The moment and place options every almanac subcommand takes: --date, --tz, --lat, --lon.
+/// An option that is absent takes its default; one given with an empty value is bad input.
 class ObserverOptions {
   public:
     /// Declares the four options on the subcommand.
     void addTo(CLI::App& command);
 
-    /// The zone (--tz, else the system zone). Throws BadInput for an unknown zone.
+    /// The zone (--tz, an IANA name; else the system zone). Throws BadInput for an unknown or
+    /// empty name.
     TimeZone timeZone() const;
-    /// The moment (--date read as wall time in the zone unless it carries "Z" or an offset;
-    /// else now), its fields read in the zone. Throws BadInput for a date that does not parse.
+    /// The moment (--date, see parseIsoDate; else now), its fields read in the zone. Throws
+    /// BadInput for a date that is not accepted.
     EphemerisDate date(const TimeZone& zone) const;
-    /// The place (--lat/--lon, else the best known position). Throws BadInput for a latitude
-    /// outside [-90, 90], a longitude outside [-180, 180] or a value that is not a finite
-    /// number.
+    /// The place (--lat in [-90, 90], --lon in [-180, 180], degrees, north and east
+    /// positive, each a plain decimal number; else the best known position). Throws BadInput
+    /// for a value that is not accepted.
     GeographicPosition position() const;
+
+    /// The model for the moment and place of the options. The options' zone and place also
+    /// become the process's default zone and best known position, which models made inside
+    /// the model's own operations (the next day's sunrise) use. Throws as the three above.
+    Ephemeris model() const;
 
   private:
     std::string dateText_;
     std::string zoneName_;
     std::string latitudeText_;
     std::string longitudeText_;
+    CLI::Option* dateOption_ = nullptr;
+    CLI::Option* zoneOption_ = nullptr;
+    CLI::Option* latitudeOption_ = nullptr;
+    CLI::Option* longitudeOption_ = nullptr;
 };
-
-/// A finite number written in full; throws BadInput naming the option otherwise.
-double parseFiniteNumber(const std::string& text, const char* optionName);
-
-/// Parses an ISO 8601 date and time: "2026-12-07T21:08:00", "2026-12-07T21:08",
-/// "2026-12-07 21:08:00", "2026-12-07", each optionally followed by "Z" or an offset
-/// ("+01:00", "-0300", "+05"). Without an offset the fields are wall time in the zone.
-/// Throws BadInput when the text does not parse or a field is out of range.
-EphemerisDate parseIsoDate(const std::string& text, const TimeZone& zone);
 
 }  // namespace quenaro

@@ -2,7 +2,9 @@
 
 #include "cli/SheetCommand.h"
 
+#include <CLI/CLI.hpp>
 #include <cmath>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -10,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/ObserverOptions.h"
 #include "model/Ephemeris.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
@@ -74,14 +77,25 @@ Json instant(const std::optional<EphemerisDate>& date) {
     return date ? Json(isoDateText(*date)) : Json(nullptr);
 }
 
-Json coordinateJson(const Coordinate& coordinate) {
-    return Json{{"latitude", number(coordinate.latitude)},
+/// An angle of the latitude kind (a latitude, declination or altitude) in [-90, 90]: the
+/// model holds some of them reduced to [0, 360] (-10 as 350).
+double signedAngle(double degrees) {
+    return degrees > 180.0 ? degrees - 360.0 : degrees;
+}
+
+/// Whether the record's distance was computed (the Sun's and the Moon's, not a planet's).
+enum class Distance { Computed, NotComputed };
+
+/// The record's fields; what the sheet never computes is null: the parallax (set only on
+/// topocentric copies of the Moon) and a planet's distance.
+Json coordinateJson(const Coordinate& coordinate, Distance distance) {
+    return Json{{"latitude", number(signedAngle(coordinate.latitude))},
                 {"longitude", number(coordinate.longitude)},
-                {"radius", number(coordinate.radius)},
+                {"radius", distance == Distance::Computed ? number(coordinate.radius) : nullptr},
                 {"rightAscension", number(coordinate.rightAscension)},
-                {"declination", number(coordinate.declination)},
-                {"parallax", number(coordinate.parallax)},
-                {"altitude", number(coordinate.altitude)},
+                {"declination", number(signedAngle(coordinate.declination))},
+                {"parallax", nullptr},
+                {"altitude", number(signedAngle(coordinate.altitude))},
                 {"azimuth", number(coordinate.azimuth)}};
 }
 
@@ -90,7 +104,7 @@ Json twilightJson(const TwilightTimes& twilight) {
 }
 
 Json sunJson(const SunFigures& sun) {
-    return Json{{"coordinate", coordinateJson(sun.coordinate)},
+    return Json{{"coordinate", coordinateJson(sun.coordinate, Distance::Computed)},
                 {"distance", number(sun.distanceAU)},
                 {"diameter", number(sun.diameterArcseconds)},
                 {"zodiac", sun.zodiac},
@@ -106,7 +120,7 @@ Json sunJson(const SunFigures& sun) {
 }
 
 Json moonJson(const MoonFigures& moon) {
-    return Json{{"coordinate", coordinateJson(moon.coordinate)},
+    return Json{{"coordinate", coordinateJson(moon.coordinate, Distance::Computed)},
                 {"distance", number(moon.distanceKilometres)},
                 {"diameter", number(moon.diameterArcseconds)},
                 {"rise", instant(moon.times.rise)},
@@ -114,7 +128,7 @@ Json moonJson(const MoonFigures& moon) {
                 {"set", instant(moon.times.set)},
                 {"age", number(moon.ageDays)},
                 {"phaseName", moon.phaseName},
-                {"elongation", number(moon.elongationDegrees)},
+                {"phaseAngle", number(moon.phaseAngleDegrees)},
                 {"illuminatedFraction", number(moon.illuminatedFraction)},
                 {"lunation", moon.lunation ? Json(*moon.lunation) : Json(nullptr)},
                 {"limbAngle", number(moon.limbAngleDegrees)}};
@@ -123,9 +137,9 @@ Json moonJson(const MoonFigures& moon) {
 Json planetJson(const PlanetFigures& planet) {
     return Json{{"name", planet.name},
                 {"index", planet.index},
-                {"latitude", number(planet.latitudeDegrees)},
+                {"latitude", number(signedAngle(planet.latitudeDegrees))},
                 {"longitude", number(planet.longitudeDegrees)},
-                {"coordinate", coordinateJson(planet.coordinate)},
+                {"coordinate", coordinateJson(planet.coordinate, Distance::NotComputed)},
                 {"rise", instant(planet.times.rise)},
                 {"transit", instant(planet.times.transit)},
                 {"set", instant(planet.times.set)}};
@@ -168,7 +182,7 @@ Json figuresJson(const EphemerisFigures& figures, const std::vector<SheetRow>& r
 /// texts except for line breaks: a break inside them becomes " / " and a break at the end of
 /// a label (which only pads it to its value's height) is dropped, so every row stays on one
 /// line: "Moon | Moon Age | 10 days 3h 2m / Waxing Gibbous".
-void writeSheet(Ephemeris& model, bool json, std::ostream& out) {
+void writeSheet(const Ephemeris& model, bool json, std::ostream& out) {
     const EphemerisFigures figures = computeFigures(model);
     const std::vector<SheetRow> rows = sheetRows(sheetLines(figures, kMetric));
     if (json) {
@@ -178,6 +192,21 @@ void writeSheet(Ephemeris& model, bool json, std::ostream& out) {
     for (const SheetRow& row : rows) {
         out << row.section << " | " << oneLine(row.label) << " | " << oneLine(row.value) << '\n';
     }
+}
+
+Subcommand addSheetCommand(CLI::App& app) {
+    struct Options {
+        ObserverOptions observer;
+        bool json = false;
+    };
+    const auto options = std::make_shared<Options>();
+    CLI::App* command = app.add_subcommand("sheet", "The almanac sheet of figures");
+    options->observer.addTo(*command);
+    command->add_flag("--json", options->json,
+                      "One JSON object with the figures and the sheet's rows");
+    return {command, [options](std::ostream& out) {
+                writeSheet(options->observer.model(), options->json, out);
+            }};
 }
 
 }  // namespace quenaro

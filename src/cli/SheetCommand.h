@@ -2,13 +2,20 @@
 
 #include <iosfwd>
 
+#include "cli/Subcommand.h"
+
 namespace quenaro {
 
 class Ephemeris;
 
 /// Writes the almanac sheet of the model: one "Section | Label | Value" line per row as text,
-/// or with `json` one JSON object with the figures and the rows. Events that cannot be
-/// calculated for the day show "—" in the text and null in the JSON.
-void writeSheet(Ephemeris& model, bool json, std::ostream& out);
+/// or with `json` one JSON object with the figures and the rows (the README lists every
+/// field with its unit). Events that cannot be calculated for the day show "—" in the text
+/// and null in the JSON; a row's event on another day than the model's shows its date
+/// ("3:54 AM (Jan 26)").
+void writeSheet(const Ephemeris& model, bool json, std::ostream& out);
+
+/// Declares `quenaro sheet [--date --tz --lat --lon] [--json]` on the application.
+Subcommand addSheetCommand(CLI::App& app);
 
 }  // namespace quenaro

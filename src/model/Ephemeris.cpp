@@ -16,6 +16,7 @@ namespace {
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerJulianCentury = 36525.0;
 constexpr double kRadiansToDegrees = 180.0 / 3.141592653589793;
+constexpr double kKilometresPerAU = 149597869.0;
 
 // The model's nutation uses the 31 largest terms of the IAU 1980 series in longitude: the
 // leading rows of the full 63-term table of the series library.
@@ -235,9 +236,7 @@ void Ephemeris::correctPosition(Coordinate& coordinate, double heightMetres) con
     const double rhoSin = 0.99664719 * sind(u) + heightRatio * sind(phi);
     const double rhoCos = cosd(u) + heightRatio * cosd(phi);
 
-    const double distanceAU = moonDistance() / 149597869.0;
-    const double sinParallax = sind(0.002442777777777778) / distanceAU;
-    const double parallax = asind(sinParallax);
+    const double parallax = horizontalParallax(moonDistance());
     coordinate.parallax = parallax;
 
     const double hourAngle =
@@ -250,6 +249,11 @@ void Ephemeris::correctPosition(Coordinate& coordinate, double heightMetres) con
     coordinate.declination = std::atan((sind(delta) - rhoSin * sind(parallax)) * cosd(deltaAlpha) /
                                        (cosd(delta) - rhoCos * sind(parallax) * cosd(hourAngle))) *
                              kRadiansToDegrees;
+}
+
+double Ephemeris::horizontalParallax(double distanceKilometres) {
+    // 8.794 arcseconds, the Sun's parallax at 1 AU.
+    return asind(sind(0.002442777777777778) / (distanceKilometres / kKilometresPerAU));
 }
 
 }  // namespace quenaro

@@ -1,23 +1,38 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "model/Coordinate.h"
+#include "model/NoRisesOrSetsCalculable.h"
 #include "time/EphemerisDate.h"
 
 namespace quenaro {
 
 /// The model of the sky for one moment and one place: the date, the observer's latitude and
-/// longitude (degrees, north and east positive), the Julian date, the positions of the Sun and
-/// the Moon, and three cached sidereal times. Every angle is in degrees, right ascension and
-/// hour angles included. Its operations are split by subject over several source files:
-/// core and frame conversions, Sun, Moon, rising and setting, planets, planetary hours and
-/// zodiac, formatting, report.
+/// longitude, the Julian date, the positions of the Sun and the Moon, and three cached
+/// sidereal times. Its operations are split by subject over several source files: core and
+/// frame conversions, Sun, Moon, rising and setting, planets, planetary hours and zodiac,
+/// formatting, report.
+///
+/// Conventions of every operation below:
+/// - Angles are degrees (doubles), right ascension and hour angles included (0-360, not
+///   hours). Latitude is positive north, longitude positive east.
+/// - Time is Universal Time from the date's civil time and zone offset; no delta T.
+///   T = (julianDate - 2451545.0) / 36525 Julian centuries.
+/// - Distances in Coordinate::radius are kilometres, for the Sun as for the Moon.
+/// - Azimuths in a Coordinate run from the south point towards the west (0 south, 90 west);
+///   sunriseAzimuth() and sunsetAzimuth() run from the north through the east.
+/// - Errors: NoRisesOrSetsCalculable (a std::invalid_argument with the text "No rises or sets
+///   calculable") when an event does not happen on the day; DateOutOfRange when a date the
+///   operation needs lies outside the years -9999 to 9999; std::out_of_range for a body
+///   index without a position (a caller's mistake). An operation that lists no error does not
+///   throw for any finite input.
 class Ephemeris {
   public:
-    /// Planet indices shared by the views, the rise/set operations and the planetary hours.
+    /// Body indices shared by the views, the rise/set operations and the planetary hours.
     enum PlanetIndex {
         Sun = 0,
         Moon = 1,
@@ -32,9 +47,47 @@ class Ephemeris {
         Pluto = 10
     };
 
+    /// Altitude kinds, the first argument of calcTimes(): which altitude the events cross.
+    enum AltitudeKind {
+        /// Rise and set: the Sun at -0.8333 (refraction and semidiameter), the Moon at
+        /// 0.7275 p - 0.5667 (p its horizontal parallax), a planet at 0.
+        HorizonAltitude = 0,
+        /// Any body at -6 (civil twilight).
+        CivilTwilight = 1,
+        /// Any body at -12 (nautical twilight).
+        NauticalTwilight = 2,
+        /// Any body at -18 (astronomical twilight).
+        AstronomicalTwilight = 3
+    };
+
+    /// Positions of the three events in the result of calcTimes().
+    enum EventIndex : std::size_t {
+        /// The rise (for a twilight kind, the morning crossing: dawn).
+        RiseIndex = 0,
+        /// The set (for a twilight kind, the evening crossing: dusk).
+        SetIndex = 1,
+        /// The transit across the meridian.
+        TransitIndex = 2
+    };
+
+    /// Event codes, the first argument of calcRiseSet().
+    enum RiseSetEvent {
+        RiseEvent = 0,
+        SetEvent = 1,
+        TransitEvent = 2,
+        CivilDawn = 3,
+        NauticalDawn = 4,
+        AstronomicalDawn = 5,
+        CivilDusk = 6,
+        NauticalDusk = 7,
+        AstronomicalDusk = 8
+    };
+
     // ---- Object life -------------------------------------------------------------------
-    /// The current moment at the observer's best known position.
+    /// The current moment at the observer's best known position (ObserverPosition.h).
     Ephemeris();
+    /// The date at the place (latitude -90..90, longitude -180..180 degrees); computes the
+    /// Julian date, the Sun and the Moon.
     Ephemeris(const EphemerisDate& date, double latitudeDegrees, double longitudeDegrees);
     /// The date at the observer's best known position.
     static Ephemeris ephemerisForDate(const EphemerisDate& date);
@@ -44,117 +97,164 @@ class Ephemeris {
     /// Re-dates the model: recomputes the Julian date, the Sun and the Moon, clears the
     /// sidereal-time caches.
     void setDate(const EphemerisDate& date);
-    /// Moves the model: recomputes the Sun and the Moon, clears the sidereal-time caches.
+    /// Moves the model (degrees, north and east positive): recomputes the Sun and the Moon,
+    /// clears the sidereal-time caches.
     void setLatitude(double latitudeDegrees, double longitudeDegrees);
 
     const EphemerisDate& date() const { return myDate; }
+    /// Observer latitude, degrees, north positive.
     double latitude() const { return myLatitude; }
+    /// Observer longitude, degrees, east positive.
     double longitude() const { return myLongitude; }
-    /// The Julian date copied from the date when it was set.
+    /// The Julian date (days, UT) copied from the date when it was set.
     double julianDate() const { return myJulianDate; }
 
+    /// A model of the same place for the date.
     Ephemeris copyForDate(const EphemerisDate& date) const;
+    /// A model of the same place for the next (previous) calendar day at the same wall time.
+    /// Throws DateOutOfRange beyond the supported years.
     Ephemeris copyForTomorrow() const;
     Ephemeris copyForYesterday() const;
 
     // ---- Internal: sidereal time, hour angles, nutation, frame conversions ---------------
+    /// Greenwich mean sidereal time of the date, degrees [0, 360].
     double greenwichMeanSiderealTime() const;
-    /// mod360(t + delta psi * cos(epsilon)).
+    /// mod360(t + delta psi * cos(epsilon)): a mean sidereal time in degrees made apparent,
+    /// [0, 360].
     double apparentSiderealTimeFor(double siderealTimeDegrees) const;
-    /// mod360(t + longitude).
+    /// mod360(t + longitude): a Greenwich sidereal time in degrees made local, [0, 360].
     double localSiderealTimeFor(double siderealTimeDegrees) const;
+    /// Sidereal times in degrees, [0, 360], each cached until the date or place changes.
     double greenwichApparentSiderealTime() const;
     double localMeanSiderealTime() const;
     double localApparentSiderealTime() const;
-    /// Local hour angle of the record's right ascension, [0, 360).
+    /// Local hour angle of the record's right ascension, degrees [0, 360).
     double lha(const Coordinate& coordinate) const;
-    /// Greenwich hour angle of the record's right ascension, [0, 360).
+    /// Greenwich hour angle of the record's right ascension, degrees [0, 360).
     double gha(const Coordinate& coordinate) const;
-    /// Equation of time in degrees (minutes of time * 15 / 60).
+    /// Equation of time in degrees of hour angle (minutes of time * 15 / 60), about -3.6..+4.1,
+    /// from the day of the year.
     double equationOfTime() const;
-    /// Mean obliquity epsilon and nutation in longitude delta psi, both degrees (31 terms).
+    /// Mean obliquity epsilon (about 23.44) and nutation in longitude delta psi (within
+    /// +-0.006), both degrees, from the 31 largest terms of the IAU 1980 series.
     void calcEpsilon(double& epsilonDegrees, double& deltaPsiDegrees) const;
-    /// Ecliptic to equatorial in place; adds the nutation in longitude to `longitude`.
+    /// Ecliptic to equatorial in place: adds the nutation in longitude to `longitude`, then
+    /// sets `rightAscension` and `declination`, both reduced to [0, 360] (a declination of
+    /// -10 is held as 350).
     void calcGeocentric(Coordinate& coordinate) const;
-    /// Equatorial to horizontal for this place, in place.
+    /// Equatorial to horizontal for this place, in place: `altitude` [-90, 90] (geometric, no
+    /// refraction), `azimuth` [0, 360] from the south towards the west.
     void calcHorizontal(Coordinate& coordinate) const;
-    /// Equatorial to ecliptic, in place.
+    /// Equatorial to ecliptic, in place: `longitude` [0, 360], `latitude` [-90, 90]; the
+    /// nutation is not removed.
     void calcEcliptic(Coordinate& coordinate) const;
-    /// Horizontal to equatorial for this place, in place; the inverse of calcHorizontal.
+    /// Horizontal to equatorial for this place, in place; the inverse of calcHorizontal:
+    /// `declination` [-90, 90], `rightAscension` [0, 360].
     void calcGeocentricFromAltAz(Coordinate& coordinate) const;
-    /// Geocentric to topocentric equatorial position of the Moon, in place; the observer is
-    /// heightMetres above the reference ellipsoid. Sets `parallax`.
+    /// Geocentric to topocentric equatorial position of the Moon, in place, for an observer
+    /// heightMetres above the reference ellipsoid. Sets `parallax` to the horizontal parallax
+    /// of this model's Moon (degrees, about 0.9-1.0); `rightAscension` and `declination`
+    /// become topocentric and are not reduced.
     void correctPosition(Coordinate& coordinate, double heightMetres) const;
+    /// The equatorial horizontal parallax, degrees, of a body at the geocentric distance
+    /// (kilometres, > 0): asin(sin(8.794 arcseconds) / distance in AU).
+    static double horizontalParallax(double distanceKilometres);
 
     // ---- Sun -------------------------------------------------------------------------------
-    /// Fills the record with the Sun's apparent position for this date.
+    /// Fills the record with the Sun's apparent position for this date: `latitude` 0,
+    /// `longitude` with nutation and aberration, `radius` in km, then calcGeocentric.
     void sunCoordinate(Coordinate& coordinate) const;
     /// Brings the Sun's altitude and azimuth up to date in place and returns a copy.
     Coordinate sunCoordinate();
-    /// Earth-Sun distance in astronomical units, recomputed.
+    /// Earth-Sun distance in astronomical units (about 0.983-1.017), recomputed.
     double sunDistance() const;
-    /// Apparent diameter of the Sun in arcseconds.
+    /// Apparent diameter of the Sun in arcseconds (about 1887-1952).
     double sunDiameter() const;
+    /// The Sun's rise, set and transit on the local calendar day (see calcTimes).
+    /// Throw NoRisesOrSetsCalculable on a day without them.
     EphemerisDate sunRise() const;
     EphemerisDate sunSet() const;
     EphemerisDate sunTransit() const;
-    /// Seconds from sunrise to sunset.
+    /// Seconds from sunrise to sunset, >= 0. Throws NoRisesOrSetsCalculable on a day
+    /// without them.
     double lengthOfDay() const;
+    /// The zodiac position of the Sun's longitude ("Sagittarius 15° 12'").
     std::string sunZodiacPositionString() const;
+    /// Local and Greenwich hour angles of the Sun, degrees [0, 360).
     double sunLHA() const;
     double sunGHA() const;
-    /// 357.5291092 + 35999.0502909 T - 0.0001536 T^2, not reduced.
+    /// 357.5291092 + 35999.0502909 T - 0.0001536 T^2, degrees, not reduced.
     double meanAnomalyOfTheSun() const;
 
     // ---- Rising, setting and twilight --------------------------------------------------------
-    /// Rise, set and transit (in that order) of the object (0 Sun, 1 Moon, 2 Mercury,
-    /// 3 Venus, 5 Mars, 6 Jupiter, 7 Saturn) against the altitude of the kind (0 horizon,
-    /// 1 civil, 2 nautical, 3 astronomical twilight) on the local calendar day of the date.
-    /// Throws std::invalid_argument("No rises or sets calculable") when the body does not
-    /// reach that altitude, and std::invalid_argument for an object without a position.
+    /// Rise, set and transit of the body (Sun, Moon, Mercury, Venus, Mars, Jupiter or
+    /// Saturn), in the order of EventIndex, against the altitude of the kind (AltitudeKind;
+    /// another value means 0 degrees) on the local calendar day of the date; the dates carry
+    /// the date's zone. The events belong to the pass that culminates on that day: the
+    /// transit lies on it (or within seconds of it), the rise may fall the evening before
+    /// and the set the morning after. A first estimate holds the body at its position of
+    /// 0 h UT of the day; each event is then refined on the positions at the event until a
+    /// correction below 2 seconds. The Moon's horizon takes its parallax from the position in
+    /// use, so the events of a day do not depend on the time of day of the date.
+    /// Throws NoRisesOrSetsCalculable when the body does not reach the altitude that day or
+    /// an event does not settle; DateOutOfRange when the day or an event lies beyond the
+    /// supported years; std::out_of_range for a body index without a position.
     std::array<EphemerisDate, 3> calcTimes(int altitudeKind, int object) const;
-    /// One event (0 rise, 1 set, 2 transit, 3-5 civil/nautical/astronomical dawn, 6-8 dusk);
-    /// no date for another event code.
+    /// One event (RiseSetEvent) of the body, as calcTimes; no date for a code outside 0-8
+    /// (nothing is computed then). Throws as calcTimes.
     std::optional<EphemerisDate> calcRiseSet(int event, int object) const;
-    /// Sun's azimuth at sunrise and sunset by the hour-by-hour scan, degrees from north
-    /// through east; NaN when the scan finds no such crossing that day.
+    /// Sun's azimuth at sunrise and sunset by the hour-by-hour scan, degrees [0, 360) from
+    /// north through east; NaN when the scan finds no such crossing that day.
     double sunriseAzimuth() const;
     double sunsetAzimuth() const;
-    /// Sunrise and sunset times by the hour-by-hour scan (whole minutes); no date when the
-    /// scan finds no such crossing.
+    /// Sunrise and sunset times by the hour-by-hour scan (whole minutes, the date's zone); no
+    /// date when the scan finds no such crossing. Throw DateOutOfRange beyond the supported
+    /// years.
     std::optional<EphemerisDate> xsunrise() const;
     std::optional<EphemerisDate> xsunset() const;
 
     // ---- Moon -----------------------------------------------------------------------------
-    /// Fills the record with the Moon's geocentric position for this date.
+    /// Fills the record with the Moon's geocentric position for this date: `latitude` reduced
+    /// to [0, 360) (-5 is held as 355), `longitude` with nutation, `radius` in km, then
+    /// calcGeocentric; `parallax` untouched.
     void moonCoordinate(Coordinate& coordinate) const;
     /// Brings the Moon's altitude and azimuth up to date in place and returns a copy.
     Coordinate moonCoordinate();
-    /// Earth-Moon distance in kilometres.
+    /// Earth-Moon distance in kilometres, centre to centre (about 356,000-407,000).
     double moonDistance() const;
-    /// Apparent diameter of the Moon in arcseconds.
+    /// Apparent diameter of the Moon in arcseconds (about 1760-2015).
     double moonDiameter() const;
+    /// The Moon's rise, set and transit on the local calendar day (see calcTimes).
+    /// Throw NoRisesOrSetsCalculable on a day without them.
     EphemerisDate moonRise() const;
     EphemerisDate moonSet() const;
     EphemerisDate moonTransit() const;
-    /// Phase angle, signed: positive while waxing, negative while waning; 0 full, +-180 new.
+    /// The Moon's phase angle, degrees [-180, 180], signed: positive while waxing, negative
+    /// while waning; 0 at full Moon, +-180 at new Moon. (Not the elongation, which is 180
+    /// minus its magnitude, nearly.)
     double elongationFromSun() const;
-    /// Phase angle by a short series, [0, 360).
+    /// Phase angle by a short series, degrees [0, 360).
     double xelongationFromSun() const;
+    /// Illuminated fraction of the disc, [0, 1].
     double illuminatedFraction() const;
+    /// The same value as illuminatedFraction().
     double currentPhase() const;
+    /// "New Moon", "Waxing Crescent", … "Waning Crescent": the phase angle's eighth.
     std::string phaseOfMoonName() const;
-    /// Days since new Moon by the mean synodic month.
+    /// Days since new Moon by the mean synodic month, [0, 29.530589).
     double ageOfMoon() const;
-    /// Mean synodic month in seconds.
+    /// Mean synodic month in seconds: 2551443.
     static double lunarPeriod();
-    /// Phase by the mean period, 0 new Moon, 0.5 full Moon; writes the days to the next full
-    /// Moon when the pointer is not null.
+    /// Phase by the mean period, (-1, 1): 0 new Moon, 0.5 full Moon (negative before
+    /// 2000-05-04). Writes the days to the next full Moon when the pointer is not null.
     float phaseOfMoon(float* daysToFullMoon) const;
-    /// Mean lunations since 1923-01-17, counted from 1.
+    /// Mean lunations since 1923-01-17, counted from 1, as of 28 days after the date.
+    /// Throws DateOutOfRange when that day lies beyond the supported years.
     int lunation() const;
-    /// The date 28 days later (the argument is not used).
+    /// The date 28 days later at the same wall time (the argument is not used). Throws
+    /// DateOutOfRange beyond the supported years.
     EphemerisDate lastPhase(int phase) const;
+    /// The Moon's mean anomaly and mean elongation, degrees [0, 360].
     double meanAnomalyOfTheMoon() const;
     double meanElongationOfTheMoon() const;
 
@@ -163,6 +263,7 @@ class Ephemeris {
     double limbAngle() const;
 
     // ---- Planets (apparent geocentric ecliptic coordinates of date, degrees) ---------------
+    /// Longitudes [0, 360), latitudes [-90, 90].
     double mercuryLongitude() const;
     double mercuryLatitude() const;
     double venusLongitude() const;
@@ -173,49 +274,64 @@ class Ephemeris {
     double jupiterLatitude() const;
     double saturnLongitude() const;
     double saturnLatitude() const;
-    /// Both ecliptic coordinates of a planet (2 Mercury, 3 Venus, 5 Mars, 6 Jupiter,
-    /// 7 Saturn) from one elliptical calculation: `latitude` and `longitude` as the planet's
-    /// two operations give them, every other field 0. Throws std::invalid_argument for
-    /// another index.
+    /// Both ecliptic coordinates of a planet (Mercury, Venus, Mars, Jupiter or Saturn) from
+    /// one elliptical calculation: `latitude` and `longitude` as the planet's two operations
+    /// give them, every other field 0. Throws std::out_of_range for another index.
     Coordinate planetEclipticPosition(int planet) const;
 
     // ---- Planetary hours --------------------------------------------------------------------
-    /// Chaldean order (Moon, Mercury, Venus, Sun, Mars, Jupiter, Saturn) at n mod 7; n >= 0.
+    /// The body index at position n of the Chaldean order (Moon, Mercury, Venus, Sun, Mars,
+    /// Jupiter, Saturn), taken cyclically: any n, a negative one counts back from Saturn.
     static int chaledeanPlanet(int n);
-    /// Day ruler of weekday n mod 7 (0 Sunday); n >= 0.
+    /// The body index ruling weekday n (0 Sunday ... 6 Saturday), taken cyclically: any n,
+    /// 7 is Sunday again and -1 Saturday.
     static int planetForWeekDay(int n);
-    /// Seconds in one of the twelve day hours.
+    /// Seconds in one of the twelve day hours. Throws NoRisesOrSetsCalculable on a day
+    /// without sunrise or sunset.
     double dayHourDuration() const;
-    /// Seconds in one of the twelve night hours (to the next sunrise at the best known place).
+    /// Seconds in one of the twelve night hours (to the next sunrise at the best known
+    /// place). Throws NoRisesOrSetsCalculable without this sunset or that sunrise, and
+    /// DateOutOfRange when tomorrow lies beyond the supported years.
     double nightHourDuration() const;
-    /// "H:<hour ruler><D or N>:<day ruler>" for hour 0-23 of weekday 0-6 (0 Sunday).
+    /// "H:<hour ruler><D or N>:<day ruler>" for hour 0-23 (0-11 day hours) of weekday `day`
+    /// (0 Sunday, taken cyclically).
     static std::string stringForPlanetaryHour(int hour, int day);
     /// The planet's symbol character; "" for a negative index, "X" above 10.
     static std::string symbolForPlanet(int planet);
+    /// The body's English name ("Sun", "Moon", "Mercury" … "Pluto") for index 0-10; "" for
+    /// another index.
+    static std::string nameForPlanet(int planet);
 
     // ---- Zodiac -----------------------------------------------------------------------------
-    /// Name of the sign at sign mod 12 ("Aries" ... "Pisces"); sign >= 0.
+    /// Name of the sign at index `sign` taken cyclically: 0 "Aries" ... 11 "Pisces", 12
+    /// "Aries" again, -1 "Pisces"; any int.
     static std::string symbolForZodiac(int sign);
-    /// Sign index of the longitude; the degrees within the sign through the pointer.
+    /// Sign index [0, 11] of the longitude (12 only when a tiny negative longitude reduces
+    /// to 360); the degrees within the sign, [0, 30), through the pointer when not null.
     static int degreesToZodiac(double longitudeDegrees, double* degreesWithinSign);
-    /// "Taurus 15° 30'".
+    /// "Taurus 15° 30'"; "—" for a non-finite longitude.
     static std::string zodiacPositionString(double longitudeDegrees);
 
     // ---- Formatting (truncated integers; a non-finite or huge input gives "—") -------------
+    /// "123° 27'" and "123° 27' 21\"": any angle in degrees, wrapped to [0, 360].
     static std::string degreesToDM(double degrees);
     static std::string degreesToDMS(double degrees);
+    /// "+123° 27'", "-10° 0' 0\"": any angle in degrees, shown in [-180, 180] (350 is -10).
     static std::string degreesToSignedDM(double degrees);
     static std::string degreesToSignedDMS(double degrees);
+    /// "8h 13m" and "8h 13m 49s": degrees as hours of 15 degrees, not wrapped, signed.
     static std::string degreesToHM(double degrees);
     static std::string degreesToHMS(double degrees);
+    /// "123°E 27'", "123°W 27' 21\"": a longitude in degrees (east positive), any value.
     static std::string degreesToLongitudeDM(double degrees);
     static std::string degreesToLongitudeDMS(double degrees);
+    /// "45°N 30'", "45°S 30' 0\"": a latitude in degrees (north positive).
     static std::string degreesToLatitudeDM(double degrees);
     static std::string degreesToLatitudeDMS(double degrees);
 
     // ---- Report ------------------------------------------------------------------------------
-    /// Writes the diagnostic report, one line per log entry. Passes on "No rises or sets
-    /// calculable" after writing the lines before the failing one.
+    /// Writes the diagnostic report, one line per log entry. Passes on
+    /// NoRisesOrSetsCalculable after writing the lines before the failing one.
     void debugreport();
 
   private:
@@ -247,9 +363,9 @@ class Ephemeris {
     Coordinate bodyPosition(int object) const;
     /// The bare model for the instant at this place.
     Ephemeris bareCopyForDate(const EphemerisDate& date) const;
-    /// Refines the estimate of one event (0 rise, 1 set, 2 transit) of the object against the
-    /// altitude on the model's positions at the event.
-    EphemerisDate refineEvent(int object, int element, double altitudeDegrees,
+    /// Refines the estimate of one event of the object against the altitude of the kind on
+    /// the model's positions at the event.
+    EphemerisDate refineEvent(int object, EventIndex element, int altitudeKind,
                               EphemerisDate estimate) const;
 };
 

@@ -3,9 +3,8 @@
 
 #include "model/EphemerisFigures.h"
 
-#include <stdexcept>
-
 #include "model/Ephemeris.h"
+#include "time/DateOutOfRange.h"
 
 namespace quenaro {
 
@@ -14,31 +13,35 @@ namespace {
 constexpr double kPlanetaryHoursPerDaylight = 12.0;  // as many night hours as day hours
 
 /// The model's three dates (rise, set, transit) for the altitude kind and object, or none
-/// when the body does not reach that altitude on the day.
-std::optional<std::array<EphemerisDate, 3>> eventTimes(const Ephemeris& model, int altitudeKind,
+/// when the body does not reach that altitude on the day, or an event would lie beyond the
+/// years the dates support (at the very ends of that span).
+std::optional<std::array<EphemerisDate, 3>> eventTimes(const Ephemeris& model,
+                                                       Ephemeris::AltitudeKind altitudeKind,
                                                        int object) {
     try {
         return model.calcTimes(altitudeKind, object);
-    } catch (const std::invalid_argument&) {
-        // "No rises or sets calculable": the day has no such event.
+    } catch (const NoRisesOrSetsCalculable&) {
+        return std::nullopt;
+    } catch (const DateOutOfRange&) {
         return std::nullopt;
     }
 }
 
 RiseTransitSet riseTransitSet(const Ephemeris& model, int object) {
-    const auto times = eventTimes(model, 0, object);
+    const auto times = eventTimes(model, Ephemeris::HorizonAltitude, object);
     if (!times) {
         return {};
     }
-    return {(*times)[0], (*times)[2], (*times)[1]};
+    return {(*times)[Ephemeris::RiseIndex], (*times)[Ephemeris::TransitIndex],
+            (*times)[Ephemeris::SetIndex]};
 }
 
-TwilightTimes twilight(const Ephemeris& model, int altitudeKind) {
+TwilightTimes twilight(const Ephemeris& model, Ephemeris::AltitudeKind altitudeKind) {
     const auto times = eventTimes(model, altitudeKind, Ephemeris::Sun);
     if (!times) {
         return {};
     }
-    return {(*times)[0], (*times)[1]};
+    return {(*times)[Ephemeris::RiseIndex], (*times)[Ephemeris::SetIndex]};
 }
 
 /// Seconds from `from` to `to`, absent when either is.
@@ -63,9 +66,9 @@ SunFigures sunFigures(const Ephemeris& model) {
     sun.setAzimuthDegrees = model.sunsetAzimuth();
     // The model's lengthOfDay(), from the rise and set already found.
     sun.lengthOfDaySeconds = secondsBetween(sun.times.rise, sun.times.set);
-    sun.civil = twilight(model, 1);
-    sun.nautical = twilight(model, 2);
-    sun.astronomical = twilight(model, 3);
+    sun.civil = twilight(model, Ephemeris::CivilTwilight);
+    sun.nautical = twilight(model, Ephemeris::NauticalTwilight);
+    sun.astronomical = twilight(model, Ephemeris::AstronomicalTwilight);
     return sun;
 }
 
@@ -79,42 +82,32 @@ MoonFigures moonFigures(const Ephemeris& model) {
     moon.times = riseTransitSet(model, Ephemeris::Moon);
     moon.ageDays = model.ageOfMoon();
     moon.phaseName = model.phaseOfMoonName();
-    moon.elongationDegrees = model.elongationFromSun();
+    moon.phaseAngleDegrees = model.elongationFromSun();
     moon.illuminatedFraction = model.illuminatedFraction();
     try {
         moon.lunation = model.lunation();
-    } catch (const std::invalid_argument&) {
+    } catch (const DateOutOfRange&) {
         // 28 days on lies beyond the last date the model supports.
     }
     moon.limbAngleDegrees = model.limbAngle();
     return moon;
 }
 
-struct SheetPlanet {
-    const char* name;
-    int index;
-};
+constexpr std::array<int, 5> kSheetPlanets{Ephemeris::Mercury, Ephemeris::Venus, Ephemeris::Mars,
+                                           Ephemeris::Jupiter, Ephemeris::Saturn};
 
-constexpr std::array<SheetPlanet, 5> kSheetPlanets{{
-    {"Mercury", Ephemeris::Mercury},
-    {"Venus", Ephemeris::Venus},
-    {"Mars", Ephemeris::Mars},
-    {"Jupiter", Ephemeris::Jupiter},
-    {"Saturn", Ephemeris::Saturn},
-}};
-
-PlanetFigures planetFigures(const Ephemeris& model, const SheetPlanet& sheetPlanet) {
+PlanetFigures planetFigures(const Ephemeris& model, int index) {
     PlanetFigures planet;
-    planet.name = sheetPlanet.name;
-    planet.index = sheetPlanet.index;
+    planet.name = Ephemeris::nameForPlanet(index);
+    planet.index = index;
     // One elliptical calculation gives both coordinates (the planet's latitude and longitude
     // operations would run it once each).
-    planet.coordinate = model.planetEclipticPosition(sheetPlanet.index);
+    planet.coordinate = model.planetEclipticPosition(index);
     planet.latitudeDegrees = planet.coordinate.latitude;
     planet.longitudeDegrees = planet.coordinate.longitude;
     model.calcGeocentric(planet.coordinate);
     model.calcHorizontal(planet.coordinate);
-    planet.times = riseTransitSet(model, sheetPlanet.index);
+    planet.times = riseTransitSet(model, index);
     return planet;
 }
 
@@ -132,11 +125,13 @@ PlanetaryHourFigures planetaryHours(const Ephemeris& model, const SunFigures& su
     }
     try {
         const Ephemeris nextDay = Ephemeris::ephemerisForDate(model.date().tomorrow());
-        const EphemerisDate nextSunrise = nextDay.calcTimes(0, Ephemeris::Sun)[0];
+        const EphemerisDate nextSunrise = nextDay.sunRise();
         hours.nightHourSeconds =
             nextSunrise.timeIntervalSinceDate(*sun.times.set) / kPlanetaryHoursPerDaylight;
-    } catch (const std::invalid_argument&) {
-        // No sunrise tomorrow, or no tomorrow within the dates the model supports.
+    } catch (const NoRisesOrSetsCalculable&) {
+        // No sunrise tomorrow.
+    } catch (const DateOutOfRange&) {
+        // No tomorrow within the dates the model supports.
     }
     return hours;
 }

@@ -63,8 +63,9 @@ struct MoonFigures {
     double ageDays = 0.0;
     /// "Waxing Gibbous".
     std::string phaseName;
-    /// Phase angle, degrees: 0 full, +-180 new, positive waxing.
-    double elongationDegrees = 0.0;
+    /// Phase angle (Ephemeris::elongationFromSun), degrees [-180, 180]: 0 full, +-180 new,
+    /// positive waxing.
+    double phaseAngleDegrees = 0.0;
     /// Illuminated fraction of the disc, [0, 1].
     double illuminatedFraction = 0.0;
     /// Mean lunations since 1923-01-17, counted from 1. Absent when the model cannot count

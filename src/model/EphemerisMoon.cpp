@@ -107,15 +107,15 @@ double Ephemeris::moonDiameter() const {
 }
 
 EphemerisDate Ephemeris::moonRise() const {
-    return *calcRiseSet(0, Moon);
+    return *calcRiseSet(RiseEvent, Moon);
 }
 
 EphemerisDate Ephemeris::moonSet() const {
-    return *calcRiseSet(1, Moon);
+    return *calcRiseSet(SetEvent, Moon);
 }
 
 EphemerisDate Ephemeris::moonTransit() const {
-    return *calcRiseSet(2, Moon);
+    return *calcRiseSet(TransitEvent, Moon);
 }
 
 double Ephemeris::elongationFromSun() const {

@@ -1,5 +1,5 @@
 // Planetary hours of the model: the length of the twelve day and twelve night hours, the
-// traditional rulers of days and hours in the Chaldean scheme, and the planets' symbols.
+// traditional rulers of days and hours in the Chaldean scheme, and the planets' symbols and names.
 
 #include <array>
 #include <string>
@@ -30,6 +30,11 @@ constexpr std::array<int, kDaysPerWeek> kWeekdayRulers{
 constexpr std::array<const char*, 11> kPlanetSymbols{"\u263C", "\u263D", "\u263F", "\u2640",
                                                      "\u2641", "\u2642", "\u2643", "\u2644",
                                                      "\u2645", "\u2646", "\u2647"};
+
+/// The English name of each body index 0 (Sun) to 10 (Pluto).
+constexpr std::array<const char*, 11> kBodyNames{"Sun",    "Moon",    "Mercury", "Venus",
+                                                 "Earth",  "Mars",    "Jupiter", "Saturn",
+                                                 "Uranus", "Neptune", "Pluto"};
 
 }  // namespace
 
@@ -88,6 +93,13 @@ std::string Ephemeris::symbolForPlanet(int planet) {
         return "X";
     }
     return kPlanetSymbols[static_cast<std::size_t>(planet)];
+}
+
+std::string Ephemeris::nameForPlanet(int planet) {
+    if (planet < 0 || planet >= static_cast<int>(kBodyNames.size())) {
+        return "";
+    }
+    return kBodyNames[static_cast<std::size_t>(planet)];
 }
 
 }  // namespace quenaro

@@ -34,9 +34,9 @@ Coordinate Ephemeris::planetEclipticPosition(int planet) const {
         case Saturn:
             break;
         default:
-            throw std::invalid_argument("No planet with index " + std::to_string(planet) +
-                                        ": expected 2 (Mercury), 3 (Venus), 5 (Mars), "
-                                        "6 (Jupiter) or 7 (Saturn)");
+            throw std::out_of_range("No planet with index " + std::to_string(planet) +
+                                    ": expected 2 (Mercury), 3 (Venus), 5 (Mars), "
+                                    "6 (Jupiter) or 7 (Saturn)");
     }
     const CAAEllipticalResult result = planetAt(myDate, object);
     Coordinate position;

@@ -15,35 +15,31 @@ namespace quenaro {
 
 namespace {
 
-constexpr const char* kNoRiseOrSet = "No rises or sets calculable";
 constexpr double kSiderealDegreesPerDay = 360.985647;
 constexpr double kSecondsPerDay = 86400.0;
-// A correction below this many days ends the refinement: the model's clock reads whole
-// seconds (1e-5 day is 0.86 s), so finer steps would only oscillate.
-constexpr double kConvergedDays = 1e-5;
+// An applied correction below this many seconds ends the refinement: the model reads its
+// positions at whole seconds, so finer corrections only swing about the event.
+constexpr double kConvergedSeconds = 2.0;
 constexpr int kMaximumCorrections = 10;
 
-constexpr int kRise = 0;
-constexpr int kSet = 1;
-constexpr int kTransit = 2;
-
 /// The altitude (degrees) whose crossing the kind asks for; the Sun's and the Moon's horizon
-/// allow for refraction and semidiameter, the Moon's also for its parallax.
-double targetAltitude(int altitudeKind, int object, double moonParallaxDegrees) {
+/// allow for refraction and semidiameter, the Moon's also for the parallax of the position
+/// in use (a geocentric position whose radius is the Moon's distance).
+double targetAltitude(int altitudeKind, int object, const Coordinate& position) {
     switch (altitudeKind) {
-        case 0:
+        case Ephemeris::HorizonAltitude:
             if (object == Ephemeris::Sun) {
                 return static_cast<double>(-0.8333f);
             }
             if (object == Ephemeris::Moon) {
-                return 0.7275 * moonParallaxDegrees - 0.5666666666666667;
+                return 0.7275 * Ephemeris::horizontalParallax(position.radius) - 0.5666666666666667;
             }
             return 0.0;
-        case 1:
+        case Ephemeris::CivilTwilight:
             return -6.0;
-        case 2:
+        case Ephemeris::NauticalTwilight:
             return -12.0;
-        case 3:
+        case Ephemeris::AstronomicalTwilight:
             return -18.0;
         default:
             return 0.0;
@@ -51,7 +47,42 @@ double targetAltitude(int altitudeKind, int object, double moonParallaxDegrees) 
 }
 
 bool hasPosition(int object) {
-    return object >= 0 && object <= 7 && object != Ephemeris::Earth;
+    return object >= Ephemeris::Sun && object <= Ephemeris::Saturn && object != Ephemeris::Earth;
+}
+
+/// The name of the twilight of a kind ("civil"), or null for the horizon and other kinds.
+const char* twilightName(int altitudeKind) {
+    switch (altitudeKind) {
+        case Ephemeris::CivilTwilight:
+            return "civil";
+        case Ephemeris::NauticalTwilight:
+            return "nautical";
+        case Ephemeris::AstronomicalTwilight:
+            return "astronomical";
+        default:
+            return nullptr;
+    }
+}
+
+/// "Sun rise", "Moon transit", "Sun civil dawn": one event of the body and kind.
+std::string eventName(int object, int altitudeKind, Ephemeris::EventIndex element) {
+    const std::string body = Ephemeris::nameForPlanet(object);
+    if (element == Ephemeris::TransitIndex) {
+        return body + " transit";
+    }
+    const bool rise = element == Ephemeris::RiseIndex;
+    const char* twilight = twilightName(altitudeKind);
+    if (twilight == nullptr) {
+        return body + (rise ? " rise" : " set");
+    }
+    return body + " " + twilight + (rise ? " dawn" : " dusk");
+}
+
+/// "Sun rise and set", "Sun civil twilight": the crossings of the body and kind.
+std::string crossingsName(int object, int altitudeKind) {
+    const char* twilight = twilightName(altitudeKind);
+    return Ephemeris::nameForPlanet(object) +
+           (twilight == nullptr ? " rise and set" : std::string(" ") + twilight + " twilight");
 }
 
 /// Hour angle reduced to (-180, 180].
@@ -75,7 +106,7 @@ Coordinate Ephemeris::bodyPosition(int object) const {
     return position;
 }
 
-EphemerisDate Ephemeris::refineEvent(int object, int element, double altitudeDegrees,
+EphemerisDate Ephemeris::refineEvent(int object, EventIndex element, int altitudeKind,
                                      EphemerisDate estimate) const {
     const double phi = myLatitude;
     for (int correction = 0; correction < kMaximumCorrections; ++correction) {
@@ -85,50 +116,46 @@ EphemerisDate Ephemeris::refineEvent(int object, int element, double altitudeDeg
         const double hourAngle =
             signedHourAngle(atEstimate.localApparentSiderealTime() - position.rightAscension);
         double days = 0.0;
-        if (element == kTransit) {
+        if (element == TransitIndex) {
             days = -hourAngle / kSiderealDegreesPerDay;
         } else {
             const double altitude =
                 asind(sind(phi) * sind(delta) + cosd(phi) * cosd(delta) * cosd(hourAngle));
-            days = (altitude - altitudeDegrees) /
+            days = (altitude - targetAltitude(altitudeKind, object, position)) /
                    (kSiderealDegreesPerDay * cosd(delta) * cosd(phi) * sind(hourAngle));
         }
         if (!std::isfinite(days) || std::fabs(days) > 0.5) {
-            throw std::invalid_argument(kNoRiseOrSet);
+            throw NoRisesOrSetsCalculable(eventName(object, altitudeKind, element));
         }
-        estimate = estimate.addTimeInterval(days * kSecondsPerDay);
-        if (std::fabs(days) < kConvergedDays) {
+        const double seconds = days * kSecondsPerDay;
+        estimate = estimate.addTimeInterval(seconds);
+        if (std::fabs(seconds) < kConvergedSeconds) {
             return estimate;
         }
     }
-    throw std::invalid_argument(kNoRiseOrSet);
+    throw NoRisesOrSetsCalculable(eventName(object, altitudeKind, element));
 }
 
 std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) const {
     if (!hasPosition(object)) {
-        throw std::invalid_argument(
+        throw std::out_of_range(
             "No position for object code " + std::to_string(object) +
             ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
             "6 (Jupiter) or 7 (Saturn)");
     }
-    double moonParallax = 0.0;
-    if (altitudeKind == 0 && object == Moon) {
-        Coordinate corrected = myMoon;
-        correctPosition(corrected, 0.0);
-        moonParallax = corrected.parallax;
-    }
-    const double h0 = targetAltitude(altitudeKind, object, moonParallax);
     const double phi = myLatitude;
 
-    // First estimate: the body held at its position of 0 h UT of the local calendar day.
+    // First estimate: the body held at its position of 0 h UT of the local calendar day (the
+    // Moon's horizon with that position's parallax).
     const EphemerisDate dayStartUT = EphemerisDate::dateWithYear(
         myDate.yearOfCommonEra(), static_cast<unsigned>(myDate.monthOfYear()),
         static_cast<unsigned>(myDate.dayOfMonth()), 0, 0, 0, TimeZone::gmt());
     const Coordinate position = bareCopyForDate(dayStartUT).bodyPosition(object);
+    const double h0 = targetAltitude(altitudeKind, object, position);
     const double delta = position.declination;
     const double cosH0 = (sind(h0) - sind(phi) * sind(delta)) / (cosd(phi) * cosd(delta));
     if (!(cosH0 >= -1.0 && cosH0 <= 1.0)) {
-        throw std::invalid_argument(kNoRiseOrSet);
+        throw NoRisesOrSetsCalculable(crossingsName(object, altitudeKind));
     }
     const double semiArc = acosd(cosH0);
 
@@ -141,22 +168,30 @@ std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) 
     const EphemerisDate set =
         base.addTimeInterval((transitFraction + semiArc / 360.0) * kSecondsPerDay);
 
-    return {refineEvent(object, kRise, h0, rise), refineEvent(object, kSet, h0, set),
-            refineEvent(object, kTransit, h0, transit)};
+    std::array<EphemerisDate, 3> times{rise, set, transit};
+    for (const EventIndex element : {RiseIndex, SetIndex, TransitIndex}) {
+        times[element] = refineEvent(object, element, altitudeKind, times[element]);
+    }
+    return times;
 }
 
 std::optional<EphemerisDate> Ephemeris::calcRiseSet(int event, int object) const {
     struct Selection {
-        int altitudeKind;
-        int element;  // 0 rise, 1 set, 2 transit
+        AltitudeKind altitudeKind;
+        EventIndex element;
     };
-    static constexpr Selection kEvents[] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {2, 0},
-                                            {3, 0}, {1, 1}, {2, 1}, {3, 1}};
+    // Indexed by RiseSetEvent.
+    static constexpr Selection kEvents[] = {
+        {HorizonAltitude, RiseIndex},    {HorizonAltitude, SetIndex},
+        {HorizonAltitude, TransitIndex}, {CivilTwilight, RiseIndex},
+        {NauticalTwilight, RiseIndex},   {AstronomicalTwilight, RiseIndex},
+        {CivilTwilight, SetIndex},       {NauticalTwilight, SetIndex},
+        {AstronomicalTwilight, SetIndex}};
     if (event < 0 || event >= static_cast<int>(std::size(kEvents))) {
         return std::nullopt;
     }
     const Selection selection = kEvents[event];
-    return calcTimes(selection.altitudeKind, object)[static_cast<std::size_t>(selection.element)];
+    return calcTimes(selection.altitudeKind, object)[selection.element];
 }
 
 // ---- The hour-by-hour scan ----------------------------------------------------------------

@@ -23,6 +23,9 @@ constexpr double kMilesPerKilometre = 0.621371192;
 /// Builds the entries in drawing order.
 class SheetBuilder {
   public:
+    /// Rows for the day of `day`: times of events on other days carry their date.
+    explicit SheetBuilder(const EphemerisDate& day) : day_(day) {}
+
     void section(const char* title, int planet) {
         lines_.push_back({SheetLine::Kind::Section, title, "", planet});
     }
@@ -32,9 +35,10 @@ class SheetBuilder {
     void row(std::string label, std::string value) {
         lines_.push_back({SheetLine::Kind::Row, std::move(label), std::move(value), -1});
     }
-    /// A time row: the event's wall time in its own zone, or the placeholder without one.
+    /// A time row: the event's wall time in the day's zone, with its month and day when it
+    /// falls on another calendar day ("3:54 AM (Jan 26)"), or the placeholder without one.
     void time(const char* label, const std::optional<EphemerisDate>& event) {
-        row(label, event ? shortTimeText(*event) : kNoAngleText);
+        row(label, event ? eventTimeText(*event, day_) : kNoAngleText);
     }
     void riseTransitSet(const RiseTransitSet& times) {
         time("Rise", times.rise);
@@ -44,6 +48,7 @@ class SheetBuilder {
     std::vector<SheetLine> lines() && { return std::move(lines_); }
 
   private:
+    EphemerisDate day_;
     std::vector<SheetLine> lines_;
 };
 
@@ -143,7 +148,7 @@ void planetSection(SheetBuilder& sheet, const PlanetFigures& planet) {
 }  // namespace
 
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) {
-    SheetBuilder sheet;
+    SheetBuilder sheet(figures.date);
     timeSection(sheet, figures);
     sunSection(sheet, figures.sun);
     moonSection(sheet, figures.moon, metric);

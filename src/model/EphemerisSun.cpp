@@ -50,20 +50,20 @@ double Ephemeris::sunDiameter() const {
 }
 
 EphemerisDate Ephemeris::sunRise() const {
-    return *calcRiseSet(0, Sun);
+    return *calcRiseSet(RiseEvent, Sun);
 }
 
 EphemerisDate Ephemeris::sunSet() const {
-    return *calcRiseSet(1, Sun);
+    return *calcRiseSet(SetEvent, Sun);
 }
 
 EphemerisDate Ephemeris::sunTransit() const {
-    return *calcRiseSet(2, Sun);
+    return *calcRiseSet(TransitEvent, Sun);
 }
 
 double Ephemeris::lengthOfDay() const {
-    const std::array<EphemerisDate, 3> times = calcTimes(0, Sun);
-    return times[1].timeIntervalSinceDate(times[0]);
+    const std::array<EphemerisDate, 3> times = calcTimes(HorizonAltitude, Sun);
+    return times[SetIndex].timeIntervalSinceDate(times[RiseIndex]);
 }
 
 std::string Ephemeris::sunZodiacPositionString() const {

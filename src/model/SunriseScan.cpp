@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "time/CivilCalendar.h"
+
 namespace quenaro {
 
 namespace {
@@ -20,15 +22,7 @@ int signOf(double x) {
 }  // namespace
 
 double SunriseScan::julianDay(int month, int day, int year) {
-    const int fieldYear = year;
-    if (month <= 2) {
-        year -= 1;
-        month += 12;
-    }
-    const double a = std::floor(year / 100.0);
-    const double b = fieldYear > 1582 ? 2.0 - a + std::floor(a / 4.0) : 0.0;
-    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b -
-           1524.5;
+    return julianDayNumber(year, month, day) - 0.5;
 }
 
 double SunriseScan::lst(double longitudeRevolutions, double daysSinceJ2000, double zoneDays) {

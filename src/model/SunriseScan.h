@@ -15,7 +15,7 @@ class SunriseScan {
         int minute = 0;
     };
 
-    /// Julian date at 0 h UT of a calendar date (Gregorian after 1582, Julian before).
+    /// Julian date at 0 h UT of a calendar date (Gregorian from 1582-10-15 on, Julian before).
     static double julianDay(int month, int day, int year);
     /// Local sidereal time in radians [0, 2 pi): longitude in revolutions (east positive),
     /// days since J2000.0, zone offset in days.

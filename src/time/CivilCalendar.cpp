@@ -1,5 +1,6 @@
 #include "time/CivilCalendar.h"
 
+#include <cmath>
 #include <tuple>
 
 namespace quenaro {
@@ -75,8 +76,27 @@ CivilDate julianCivilFromDays(std::int64_t days) {
 
 }  // namespace
 
+bool isGregorianDate(std::int64_t year, int month, int day) {
+    return std::tie(year, month, day) >= std::tuple<std::int64_t, int, int>(1582, 10, 15);
+}
+
+double julianDayNumber(std::int64_t year, int month, int day) {
+    const bool gregorian = isGregorianDate(year, month, day);
+    auto formulaYear = static_cast<double>(year);
+    double formulaMonth = month;
+    if (month <= 2) {
+        formulaYear -= 1.0;
+        formulaMonth += 12.0;
+    }
+    const double centuries = std::floor(formulaYear / 100.0);
+    const double gregorianCorrection =
+        gregorian ? 2.0 - centuries + std::floor(centuries / 4.0) : 0.0;
+    return std::floor(365.25 * (formulaYear + 4716.0)) +
+           std::floor(30.6001 * (formulaMonth + 1.0)) + day + gregorianCorrection - 1524.0;
+}
+
 std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
-    if (std::tie(year, month, day) >= std::tuple<std::int64_t, int, int>(1582, 10, 15)) {
+    if (isGregorianDate(year, month, day)) {
         return gregorianDaysFromCivil(year, month, day);
     }
     return julianDaysFromCivil(year, month, day);

@@ -19,6 +19,17 @@ constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a / b - (a % b < 0 ? 1 : 0);
 }
 
+/// Whether the calendar date is a Gregorian one: 1582-10-15 or later. month in [1, 12],
+/// day in [1, 31].
+bool isGregorianDate(std::int64_t year, int month, int day);
+
+/// The Julian day number of a calendar date: the Julian date at 12:00 UT of that day, an
+/// integer, by the standard civil-date formula floor(365.25 (Y + 4716)) + floor(30.6001
+/// (M + 1)) + D + B - 1524, where January and February count as months 13 and 14 of the
+/// previous year and the Gregorian correction B = 2 - A + floor(A / 4), A = floor(Y / 100),
+/// applies to dates from 1582-10-15 on (B = 0 before). Exact for |year| below 10^13.
+double julianDayNumber(std::int64_t year, int month, int day);
+
 /// Day number (days since 2001-01-01) of a calendar date. Dates up to 1582-10-14 are read in
 /// the Julian calendar (so the missing 1582-10-10 is taken as the Julian date, 1582-10-20),
 /// later ones in the Gregorian. month in [1, 12], day in [1, 31]; |year| up to 10^12.

@@ -16,6 +16,11 @@ namespace {
 constexpr std::array<const char*, 12> kMonthAbbreviations{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
+/// "Jan" ... "Dec" for the date's month (1-12 by the date's own invariant).
+const char* monthAbbreviation(const EphemerisDate& date) {
+    return kMonthAbbreviations[static_cast<std::size_t>(date.monthOfYear() - 1)];
+}
+
 /// The year as ISO 8601 writes it: four digits for 0-9999, else a sign and four or more.
 std::string isoYearText(int year) {
     if (year >= 0 && year <= 9999) {
@@ -40,16 +45,25 @@ std::string isoOffsetText(int secondsFromGMT) {
 }  // namespace
 
 std::string mediumDateText(const EphemerisDate& date) {
-    // monthOfYear() is 1-12 by the date's own invariant.
-    return printfText("%s %d, %d",
-                      kMonthAbbreviations[static_cast<std::size_t>(date.monthOfYear() - 1)],
-                      date.dayOfMonth(), date.yearOfCommonEra());
+    return printfText("%s %d, %d", monthAbbreviation(date), date.dayOfMonth(),
+                      date.yearOfCommonEra());
 }
 
 std::string shortTimeText(const EphemerisDate& date) {
     const int hour = date.hourOfDay();  // [0, 23]
     const int clockHour = hour % 12 == 0 ? 12 : hour % 12;
     return printfText("%d:%02d %s", clockHour, date.minuteOfHour(), hour < 12 ? "AM" : "PM");
+}
+
+std::string eventTimeText(const EphemerisDate& event, const EphemerisDate& day) {
+    EphemerisDate local = event;
+    local.setTimeZone(day.timeZone());
+    const std::string time = shortTimeText(local);
+    if (local.yearOfCommonEra() == day.yearOfCommonEra() &&
+        local.monthOfYear() == day.monthOfYear() && local.dayOfMonth() == day.dayOfMonth()) {
+        return time;
+    }
+    return printfText("%s (%s %d)", time.c_str(), monthAbbreviation(local), local.dayOfMonth());
 }
 
 std::string isoDateText(const EphemerisDate& date) {

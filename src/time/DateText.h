@@ -16,6 +16,11 @@ std::string mediumDateText(const EphemerisDate& date);
 /// dropped; midnight is "12:00 AM", noon "12:00 PM").
 std::string shortTimeText(const EphemerisDate& date);
 
+/// An event's wall time as a row without a date shows it: shortTimeText() of the event read
+/// in the zone of `day`, followed, when the event falls on another local calendar day than
+/// `day`, by that day's short month and day in parentheses: "3:54 AM (Jan 26)".
+std::string eventTimeText(const EphemerisDate& event, const EphemerisDate& day);
+
 /// The instant as ISO 8601 in the date's own zone, with milliseconds (truncated) and the
 /// zone's offset: "2026-12-07T08:05:12.345+01:00" (GMT reads "+00:00", never "Z").
 /// An offset with seconds (historic local mean times) keeps them: "+00:53:28". Years

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "time/CivilCalendar.h"
+#include "time/DateOutOfRange.h"
 #include "time/Degrees.h"
 
 namespace quenaro {
@@ -34,12 +35,11 @@ const SupportedRange& supportedRange() {
 // what: "instant" (GMT) or "wall time" (on the zone's clock).
 [[noreturn]] void throwOutOfRange(const char* what, double secondsSinceReferenceDate) {
     char message[200];
-    std::snprintf(message, sizeof message,
-                  "EphemerisDate: the %s %.17g s since 2001-01-01 00:00:00 is %s", what,
-                  secondsSinceReferenceDate,
+    std::snprintf(message, sizeof message, "the date's %s %.17g s since 2001-01-01 00:00:00 is %s",
+                  what, secondsSinceReferenceDate,
                   std::isfinite(secondsSinceReferenceDate) ? "outside the years -9999 to 9999"
                                                            : "not a finite number of seconds");
-    throw std::invalid_argument(message);
+    throw DateOutOfRange(message);
 }
 
 double checkedInstant(double secondsSinceReferenceDate) {
@@ -188,19 +188,9 @@ double EphemerisDate::julianDate() const {
         return myJulianDate;
     }
     const CalendarFields& fields = myComponents;
-    double year = fields.year;
-    double month = fields.month;
-    if (fields.month <= 2) {
-        year -= 1;
-        month += 12;
-    }
-    const double centuries = std::floor(year / 100.0);
-    // The Gregorian correction, by field year alone.
-    const double gregorianCorrection =
-        fields.year > 1582 ? 2.0 - centuries + std::floor(centuries / 4.0) : 0.0;
-    myJulianDate = std::floor(365.25 * (year + 4716.0)) + std::floor(30.6001 * (month + 1.0)) +
-                   fields.day + gregorianCorrection - 1524.0 + (fields.hour - 12) / 24.0 +
-                   fields.minute / 1440.0 + (fields.second - mySecondsFromGMT) / 86400.0;
+    myJulianDate = julianDayNumber(fields.year, fields.month, fields.day) +
+                   (fields.hour - 12) / 24.0 + fields.minute / 1440.0 +
+                   (fields.second - mySecondsFromGMT) / 86400.0;
     return myJulianDate;
 }
 

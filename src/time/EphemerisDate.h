@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "time/DateOutOfRange.h"
 #include "time/TimeZone.h"
 
 namespace quenaro {
@@ -25,10 +26,10 @@ struct CalendarFields {
 /// time), both cached. Time is Universal Time from civil time and zone offset; no delta T.
 ///
 /// Instants are seconds since the reference date 2001-01-01 00:00:00 GMT. Construction
-/// throws std::invalid_argument for a non-finite instant or one outside the years -9999 to
-/// 9999 (read in GMT: from -9999-01-01 00:00:00 up to, not including, 10000-01-01 00:00:00),
-/// so no field computation ever overflows. Operations whose result would fall outside that
-/// range throw the same way.
+/// throws DateOutOfRange (time/DateOutOfRange.h) for a non-finite instant or one outside the
+/// years -9999 to 9999 (read in GMT: from -9999-01-01 00:00:00 up to, not including,
+/// 10000-01-01 00:00:00), so no field computation ever overflows. Operations whose result
+/// would fall outside that range throw the same way.
 class EphemerisDate {
   public:
     /// The current moment in the default zone.
@@ -89,9 +90,10 @@ class EphemerisDate {
     EphemerisDate convertToGMT() const;
 
     /// Julian date of the instant in Universal Time, days, from the calendar fields and the
-    /// zone offset by the standard civil-date formula; the Gregorian correction applies to
-    /// field years after 1582. Cached (0.0 marks not computed); the cache survives copies
-    /// and setTimeZone().
+    /// zone offset by the standard civil-date formula (julianDayNumber, CivilCalendar.h); the
+    /// Gregorian correction applies to the dates from 1582-10-15 on, so the Julian date runs
+    /// on without a jump across the calendar change and New Year 1583. Cached (0.0 marks not
+    /// computed); the cache survives copies and setTimeZone().
     double julianDate() const;
     /// Greenwich mean sidereal time in degrees, [0, 360] (rounding can give 360 for a value
     /// just below 0): 6.697374558 h + 0.06570982441908 h/day since J2000.0 at 0 h UT

@@ -58,6 +58,8 @@ TEST(PositionCommand, BadInputGetsOneLineAndStatusTwo) {
         {"infinite", {"position", "mars", "--jd", "inf"}},
         {"before the year -4000", {"position", "mars", "--jd", "100000"}},
         {"after the year 8000", {"position", "mars", "--jd", "5000000"}},
+        {"hexadecimal", {"position", "mars", "--jd", "0x1p21"}},
+        {"empty", {"position", "mars", "--jd", ""}},
         {"missing --jd", {"position", "mars"}},
         {"no subcommand", {}},
     };
@@ -68,6 +70,20 @@ TEST(PositionCommand, BadInputGetsOneLineAndStatusTwo) {
         EXPECT_TRUE(result.out.empty());
         EXPECT_EQ(countLines(result.err), 1) << result.err;
     }
+}
+
+// Each body takes the Julian dates its series is meant for, and the message says which.
+TEST(PositionCommand, EachBodyTakesTheSpanOfItsSeries) {
+    EXPECT_EQ(runQuenaro({"position", "mars", "--jd", "260057.5"}).status, 0);
+    EXPECT_EQ(runQuenaro({"position", "mars", "--jd", "4643365.49"}).status, 0);
+    EXPECT_EQ(runQuenaro({"position", "mars", "--jd", "4643365.5"}).status, 2);
+    EXPECT_EQ(runQuenaro({"position", "pluto", "--jd", "2409542.5"}).status, 0);
+    const auto before1885 = runQuenaro({"position", "pluto", "--jd", "2409542.4"});
+    EXPECT_EQ(before1885.status, 2);
+    EXPECT_EQ(before1885.err,
+              "quenaro: --jd '2409542.4': pluto's series is meant for Julian dates from 2409542.5 "
+              "to 2488069.5 (the years 1885 to 2099)\n");
+    EXPECT_EQ(runQuenaro({"position", "pluto", "--jd", "2488069.5"}).status, 2);
 }
 
 TEST(ReportCommand, ThirtyFiveLinesOnStandardOutput) {
@@ -90,22 +106,41 @@ TEST(ReportCommand, PolarDayStopsAtSunriseWithStatusThree) {
                                     "Europe/Oslo", "--lat", "69.65", "--lon", "18.96"});
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(countLines(result.out), 19);
-    EXPECT_EQ(result.err, "quenaro: No rises or sets calculable\n");
+    EXPECT_EQ(result.err,
+              "quenaro: report stopped at the Sun rise and set: No rises or sets calculable\n");
 }
 
+// Bad input names the option and what is accepted, on one line of at most 200 bytes.
 TEST(ReportCommand, BadPlaceTimeOrZone) {
+    const std::string longValue(262144, '7');
     const struct {
         const char* name;
         std::initializer_list<const char*> arguments;
         const char* mentioned;
     } cases[] = {
-        {"unknown zone", {"report", "--tz", "Mars/Olympus_Mons"}, "Mars/Olympus_Mons"},
-        {"latitude above 90", {"report", "--lat", "91"}, "--lat"},
-        {"latitude not a number", {"report", "--lat", "nan"}, "--lat"},
-        {"longitude infinite", {"report", "--lon", "-inf"}, "--lon"},
-        {"date that does not parse", {"report", "--date", "7 Dec 2026"}, "--date"},
-        {"day the month lacks", {"report", "--date", "2026-02-30T10:00:00"}, "--date"},
-        {"hour out of range", {"report", "--date", "2026-02-03T24:00:00"}, "--date"},
+        {"unknown zone", {"report", "--tz", "Mars/Olympus_Mons"}, "'Mars/Olympus_Mons': unknown"},
+        {"latitude above 90", {"report", "--lat", "91"}, "--lat '91': a latitude lies between"},
+        {"latitude not a number", {"report", "--lat", "nan"}, "--lat 'nan': expected a plain"},
+        {"longitude infinite", {"report", "--lon", "-inf"}, "--lon '-inf'"},
+        {"date that does not parse", {"report", "--date", "7 Dec 2026"}, "--date '7 Dec 2026'"},
+        {"day the month lacks", {"report", "--date", "2026-02-30T10:00:00"}, "no such day"},
+        {"hour out of range", {"report", "--date", "2026-02-03T24:00:00"}, "out of range"},
+        {"empty latitude", {"report", "--lat", ""}, "--lat '': empty"},
+        {"empty longitude", {"report", "--lon", ""}, "--lon '': empty"},
+        {"empty date", {"report", "--date", ""}, "--date '': empty"},
+        {"empty zone", {"report", "--tz", ""}, "--tz '': empty"},
+        {"offset beyond 18 hours",
+         {"report", "--date", "2026-06-01T12:00+18:01"},
+         "--date '2026-06-01T12:00+18:01': the UTC offset lies beyond +-18:00"},
+        {"year after 8000",
+         {"report", "--date", "8001-01-01"},
+         "the year lies outside -4000 to 8000, the span the series are meant for"},
+        {"year before -4000", {"report", "--date", "-9999-01-01"}, "--date '-9999-01-01'"},
+        {"option without its value", {"report", "--lat"}, "option --lat is missing its value"},
+        {"unknown option", {"report", "--latitude", "5"}, "--latitude"},
+        {"long value",
+         {"report", "--lat", longValue.c_str()},
+         "--lat '7777777777777777777777777777777777777\u2026': too large"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,7 +148,19 @@ TEST(ReportCommand, BadPlaceTimeOrZone) {
         EXPECT_EQ(result.status, 2);
         EXPECT_TRUE(result.out.empty());
         EXPECT_EQ(countLines(result.err), 1) << result.err;
+        EXPECT_LE(result.err.size(), 201U) << result.err;
+        EXPECT_TRUE(result.err.starts_with("quenaro: ")) << result.err;
         EXPECT_NE(result.err.find(c.mentioned), std::string::npos) << result.err;
+    }
+}
+
+// The first years of the series' span are taken, their events included.
+TEST(ReportCommand, EdgesOfTheSupportedYears) {
+    for (const char* date : {"-4000-01-01T00:00:00", "8000-12-31T23:59:59"}) {
+        const auto result =
+            runQuenaro({"report", "--tz", "UTC", "--lat", "45", "--lon", "-90", "--date", date});
+        EXPECT_EQ(result.status, 0) << date << ": " << result.err;
+        EXPECT_EQ(countLines(result.out), 35) << date;
     }
 }
 

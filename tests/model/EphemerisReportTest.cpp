@@ -8,20 +8,12 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "base/DiagnosticLog.h"
+#include "support/CapturedLog.h"
 
 namespace quenaro {
 namespace {
 
-/// Collects the diagnostic log while alive.
-class CapturedLog {
-  public:
-    CapturedLog() {
-        setDiagnosticSink([this](std::string_view line) { lines.emplace_back(line); });
-    }
-    ~CapturedLog() { setDiagnosticSink({}); }
-    std::vector<std::string> lines;
-};
+using testing::CapturedLog;
 
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;

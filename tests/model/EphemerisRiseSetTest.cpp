@@ -18,58 +18,62 @@ using testing::modelAt;
 
 constexpr double kSunHorizon = -0.833299994468689;
 
-/// Altitude and hour angle of a body by a model made for the instant.
+/// Altitude and hour angle of a body by a model made for the instant, and the horizon its
+/// rise and set are meant to cross there: the Moon's from the parallax of that position.
 struct BodyAt {
     double altitude;
     double hourAngle;
+    double horizon;
 };
 
 BodyAt bodyAt(const Ephemeris& model, const EphemerisDate& instant, int object) {
     Ephemeris atInstant = model.copyForDate(instant);
     Coordinate position;
+    double horizon = 0.0;
     if (object == Ephemeris::Sun) {
         position = atInstant.sunCoordinate();
+        horizon = kSunHorizon;
     } else if (object == Ephemeris::Moon) {
         position = atInstant.moonCoordinate();
+        Coordinate corrected = position;
+        atInstant.correctPosition(corrected, 0.0);
+        horizon = 0.7275 * corrected.parallax - 0.5666666666666667;
     } else {
         position.latitude = atInstant.saturnLatitude();
         position.longitude = atInstant.saturnLongitude();
         atInstant.calcGeocentric(position);
         atInstant.calcHorizontal(position);
     }
-    return {position.altitude, angleDifference(atInstant.lha(position), 0.0)};
+    return {position.altitude, angleDifference(atInstant.lha(position), 0.0), horizon};
 }
 
-void expectEventsAt(const Ephemeris& model, int object, double horizonDegrees) {
-    const auto times = model.calcTimes(0, object);
-    // One second of time moves a body by at most 0.0042 degrees of altitude.
-    EXPECT_NEAR(bodyAt(model, times[0], object).altitude, horizonDegrees, 0.005) << "rise";
-    EXPECT_NEAR(bodyAt(model, times[1], object).altitude, horizonDegrees, 0.005) << "set";
-    EXPECT_NEAR(bodyAt(model, times[2], object).hourAngle, 0.0, 0.005) << "transit";
-    EXPECT_LT(bodyAt(model, times[0], object).hourAngle, 0.0) << "rises in the east";
-    EXPECT_GT(bodyAt(model, times[1], object).hourAngle, 0.0) << "sets in the west";
+void expectEventsAt(const Ephemeris& model, int object) {
+    const auto times = model.calcTimes(Ephemeris::HorizonAltitude, object);
+    const BodyAt rise = bodyAt(model, times[Ephemeris::RiseIndex], object);
+    const BodyAt set = bodyAt(model, times[Ephemeris::SetIndex], object);
+    // Converged within 2 s; one second of time moves a body by at most 0.0042 degrees of
+    // altitude.
+    EXPECT_NEAR(rise.altitude, rise.horizon, 0.01) << "rise";
+    EXPECT_NEAR(set.altitude, set.horizon, 0.01) << "set";
+    EXPECT_NEAR(bodyAt(model, times[Ephemeris::TransitIndex], object).hourAngle, 0.0, 0.01)
+        << "transit";
+    EXPECT_LT(rise.hourAngle, 0.0) << "rises in the east";
+    EXPECT_GT(set.hourAngle, 0.0) << "sets in the west";
 }
 
 TEST(EphemerisRiseSet, SunEventsPutTheSunOnTheHorizonAndMeridian) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun,
-                   kSunHorizon);
-    expectEventsAt(modelAt(2026, 6, 21, 12, 0, "Australia/Sydney", -33.87, 151.21), Ephemeris::Sun,
-                   kSunHorizon);
-    expectEventsAt(modelAt(2026, 3, 29, 12, 0, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun,
-                   kSunHorizon);
+    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
+    expectEventsAt(modelAt(2026, 6, 21, 12, 0, "Australia/Sydney", -33.87, 151.21), Ephemeris::Sun);
+    expectEventsAt(modelAt(2026, 3, 29, 12, 0, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
 }
 
-TEST(EphemerisRiseSet, MoonEventsUseItsGeocentricPositionAndParallaxHorizon) {
-    Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
-    Coordinate corrected = model.moonCoordinate();
-    model.correctPosition(corrected, 0.0);
-    const double horizon = 0.7275 * corrected.parallax - 0.5666666666666667;
-    expectEventsAt(model, Ephemeris::Moon, horizon);
+TEST(EphemerisRiseSet, MoonEventsUseItsGeocentricPositionAndTheParallaxThere) {
+    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Moon);
+    expectEventsAt(modelAt(2026, 5, 15, 23, 59, "UTC", 70.0, 0.0), Ephemeris::Moon);
 }
 
 TEST(EphemerisRiseSet, PlanetEventsUseTheGeometricHorizon) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "America/New_York", 40.7, -74.0), Ephemeris::Saturn,
-                   0.0);
+    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "America/New_York", 40.7, -74.0), Ephemeris::Saturn);
 }
 
 TEST(EphemerisRiseSet, EquinoxAtTheEquatorGivesTwelveHoursOfSun) {
@@ -85,53 +89,125 @@ TEST(EphemerisRiseSet, EquinoxAtTheEquatorGivesTwelveHoursOfSun) {
 
 TEST(EphemerisRiseSet, PolarDayAndWhiteNightsFail) {
     const Ephemeris tromso = modelAt(2026, 6, 21, 12, 0, "Europe/Oslo", 70.0, 19.0);
-    EXPECT_THROW(
-        {
-            try {
-                tromso.calcTimes(0, Ephemeris::Sun);
-            } catch (const std::invalid_argument& error) {
-                EXPECT_STREQ(error.what(), "No rises or sets calculable");
-                throw;
-            }
-        },
-        std::invalid_argument);
-    EXPECT_THROW(tromso.sunRise(), std::invalid_argument);
-    EXPECT_THROW(tromso.lengthOfDay(), std::invalid_argument);
+    try {
+        tromso.calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Sun);
+        ADD_FAILURE() << "no error";
+    } catch (const NoRisesOrSetsCalculable& error) {
+        // Still the model's invalid-argument error with its fixed text.
+        const std::invalid_argument& asInvalidArgument = error;
+        EXPECT_STREQ(asInvalidArgument.what(), "No rises or sets calculable");
+        EXPECT_EQ(error.event(), "Sun rise and set");
+    }
+    EXPECT_THROW(tromso.sunRise(), NoRisesOrSetsCalculable);
+    EXPECT_THROW(tromso.lengthOfDay(), NoRisesOrSetsCalculable);
 
     const Ephemeris berlin = modelAt(2026, 6, 21, 12, 0, "Europe/Berlin", 52.0, 13.4);
-    EXPECT_NO_THROW(berlin.calcTimes(0, Ephemeris::Sun));
-    EXPECT_NO_THROW(berlin.calcTimes(1, Ephemeris::Sun));
-    EXPECT_NO_THROW(berlin.calcTimes(2, Ephemeris::Sun));
-    EXPECT_THROW(berlin.calcTimes(3, Ephemeris::Sun), std::invalid_argument);
+    EXPECT_NO_THROW(berlin.calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Sun));
+    EXPECT_NO_THROW(berlin.calcTimes(Ephemeris::CivilTwilight, Ephemeris::Sun));
+    EXPECT_NO_THROW(berlin.calcTimes(Ephemeris::NauticalTwilight, Ephemeris::Sun));
+    try {
+        berlin.calcTimes(Ephemeris::AstronomicalTwilight, Ephemeris::Sun);
+        ADD_FAILURE() << "no error";
+    } catch (const NoRisesOrSetsCalculable& error) {
+        EXPECT_EQ(error.event(), "Sun astronomical twilight");
+    }
 }
 
 TEST(EphemerisRiseSet, EventsCarryTheZoneAndTransitStaysOnTheLocalDay) {
     // 08:00 on 5 March at +10 h is 22:00 UT on 4 March: the local day is still 5 March.
     const Ephemeris model = modelAt(2026, 3, 5, 8, 0, "Australia/Brisbane", -27.5, 153.0);
-    const auto times = model.calcTimes(0, Ephemeris::Sun);
+    const auto times = model.calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Sun);
     for (const EphemerisDate& event : times) {
         EXPECT_EQ(event.timeZone(), model.date().timeZone());
         EXPECT_EQ(event.dayOfMonth(), 5);
     }
-    EXPECT_EQ(times[2].hourOfDay(), 11);  // local noon near 153 E in a +10 h zone: 11:5x
+    // Local noon near 153 E in a +10 h zone: 11:5x.
+    EXPECT_EQ(times[Ephemeris::TransitIndex].hourOfDay(), 11);
 }
+
+// The codes callers and views share: altitude kinds 0-3, result positions 0-2, events 0-8.
+static_assert(Ephemeris::HorizonAltitude == 0 && Ephemeris::CivilTwilight == 1 &&
+              Ephemeris::NauticalTwilight == 2 && Ephemeris::AstronomicalTwilight == 3);
+static_assert(Ephemeris::RiseIndex == 0 && Ephemeris::SetIndex == 1 &&
+              Ephemeris::TransitIndex == 2);
+static_assert(Ephemeris::TransitEvent == 2 && Ephemeris::CivilDawn == 3 &&
+              Ephemeris::AstronomicalDawn == 5 && Ephemeris::CivilDusk == 6 &&
+              Ephemeris::AstronomicalDusk == 8);
 
 TEST(EphemerisRiseSet, EventCodesSelectKindAndElement) {
     const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
     EXPECT_FALSE(model.calcRiseSet(9, Ephemeris::Sun).has_value());
     EXPECT_FALSE(model.calcRiseSet(-1, Ephemeris::Sun).has_value());
-    const auto civil = model.calcTimes(1, Ephemeris::Sun);
-    EXPECT_EQ(model.calcRiseSet(3, Ephemeris::Sun)->timeIntervalSinceReferenceDate(),
-              civil[0].timeIntervalSinceReferenceDate());
-    EXPECT_EQ(model.calcRiseSet(6, Ephemeris::Sun)->timeIntervalSinceReferenceDate(),
-              civil[1].timeIntervalSinceReferenceDate());
+    const auto civil = model.calcTimes(Ephemeris::CivilTwilight, Ephemeris::Sun);
+    EXPECT_EQ(
+        model.calcRiseSet(Ephemeris::CivilDawn, Ephemeris::Sun)->timeIntervalSinceReferenceDate(),
+        civil[Ephemeris::RiseIndex].timeIntervalSinceReferenceDate());
+    EXPECT_EQ(
+        model.calcRiseSet(Ephemeris::CivilDusk, Ephemeris::Sun)->timeIntervalSinceReferenceDate(),
+        civil[Ephemeris::SetIndex].timeIntervalSinceReferenceDate());
     // Twilights nest: astronomical dawn before nautical before civil before sunrise.
-    const auto at = [&](int event) {
+    const auto at = [&](Ephemeris::RiseSetEvent event) {
         return model.calcRiseSet(event, Ephemeris::Sun)->timeIntervalSinceReferenceDate();
     };
-    EXPECT_LT(at(5), at(4));
-    EXPECT_LT(at(4), at(3));
-    EXPECT_LT(at(3), at(0));
+    EXPECT_LT(at(Ephemeris::AstronomicalDawn), at(Ephemeris::NauticalDawn));
+    EXPECT_LT(at(Ephemeris::NauticalDawn), at(Ephemeris::CivilDawn));
+    EXPECT_LT(at(Ephemeris::CivilDawn), at(Ephemeris::RiseEvent));
+}
+
+// Events once given up: the refinement swung by about a second about the event for all its
+// passes (positions are read at whole seconds), and the Moon's horizon took the parallax of
+// the model's own moment, so the events of a day depended on the time asked.
+TEST(EphemerisRiseSet, EventsOnceGivenUpAreFound) {
+    const Ephemeris tropics = modelAt(2026, 9, 1, 12, 0, "UTC", 15.0, 0.0);
+    EXPECT_NO_THROW(tropics.calcTimes(Ephemeris::AstronomicalTwilight, Ephemeris::Sun));
+
+    const auto noon = modelAt(2026, 5, 15, 12, 0, "UTC", 70.0, 0.0)
+                          .calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Moon);
+    const auto lateEvening = modelAt(2026, 5, 15, 23, 59, "UTC", 70.0, 0.0)
+                                 .calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Moon);
+    for (const Ephemeris::EventIndex element :
+         {Ephemeris::RiseIndex, Ephemeris::SetIndex, Ephemeris::TransitIndex}) {
+        EXPECT_EQ(noon[element].timeIntervalSinceReferenceDate(),
+                  lateEvening[element].timeIntervalSinceReferenceDate())
+            << element;
+    }
+}
+
+// At these latitudes the Sun rises and sets and every twilight begins and ends on every day
+// of the year, and the Moon rises, culminates and sets in every pass; the Moon's events of a
+// day are the same whatever the time of day asked.
+TEST(EphemerisRiseSet, EveryDayOf2026HasItsEventsUpTo40Degrees) {
+    const TimeZone utc = TimeZone::gmt();
+    for (const double latitude : {0.0, 15.0, -15.0, 30.0, -30.0, 40.0, -40.0}) {
+        int failures = 0;
+        for (EphemerisDate day = EphemerisDate::dateWithYear(2026, 1, 1, 0, 1, 0, utc);
+             day.yearOfCommonEra() == 2026 && failures < 5; day = day.tomorrow()) {
+            const Ephemeris early(day, latitude, 0.0);
+            const Ephemeris late(day.addTimeInterval(23 * 3600 + 58 * 60), latitude, 0.0);
+            try {
+                for (const Ephemeris::AltitudeKind kind :
+                     {Ephemeris::HorizonAltitude, Ephemeris::CivilTwilight,
+                      Ephemeris::NauticalTwilight, Ephemeris::AstronomicalTwilight}) {
+                    early.calcTimes(kind, Ephemeris::Sun);
+                }
+                const auto moon = early.calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Moon);
+                const auto moonLate = late.calcTimes(Ephemeris::HorizonAltitude, Ephemeris::Moon);
+                for (std::size_t element = 0; element < moon.size(); ++element) {
+                    if (moon[element].timeIntervalSinceReferenceDate() !=
+                        moonLate[element].timeIntervalSinceReferenceDate()) {
+                        ++failures;
+                        ADD_FAILURE()
+                            << "latitude " << latitude << ", " << day.description()
+                            << ": the Moon's event " << element << " depends on the time of day";
+                    }
+                }
+            } catch (const NoRisesOrSetsCalculable& error) {
+                ++failures;
+                ADD_FAILURE() << "latitude " << latitude << ", " << day.description() << ": no "
+                              << error.event();
+            }
+        }
+    }
 }
 
 TEST(EphemerisRiseSet, ObjectsWithoutAPositionAreRejected) {
@@ -141,7 +217,7 @@ TEST(EphemerisRiseSet, ObjectsWithoutAPositionAreRejected) {
         try {
             model.calcTimes(0, object);
             ADD_FAILURE() << "no error";
-        } catch (const std::invalid_argument& error) {
+        } catch (const std::out_of_range& error) {
             EXPECT_NE(std::string(error.what()).find("object code"), std::string::npos);
         }
     }

@@ -178,9 +178,12 @@ TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     EXPECT_EQ(at(figures.sun.times.transit), at(model.sunTransit()));
     EXPECT_EQ(at(figures.sun.times.set), at(model.sunSet()));
     EXPECT_EQ(at(figures.moon.times.rise), at(model.moonRise()));
-    EXPECT_EQ(at(figures.sun.civil.start), at(model.calcRiseSet(3, Ephemeris::Sun)));
-    EXPECT_EQ(at(figures.sun.nautical.start), at(model.calcRiseSet(4, Ephemeris::Sun)));
-    EXPECT_EQ(at(figures.sun.astronomical.end), at(model.calcRiseSet(8, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.civil.start),
+              at(model.calcRiseSet(Ephemeris::CivilDawn, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.nautical.start),
+              at(model.calcRiseSet(Ephemeris::NauticalDawn, Ephemeris::Sun)));
+    EXPECT_EQ(at(figures.sun.astronomical.end),
+              at(model.calcRiseSet(Ephemeris::AstronomicalDusk, Ephemeris::Sun)));
     EXPECT_EQ(figures.sun.lengthOfDaySeconds, model.lengthOfDay());
     EXPECT_EQ(figures.planetaryHours.dayHourSeconds, model.dayHourDuration());
     EXPECT_EQ(figures.planetaryHours.nightHourSeconds, model.nightHourDuration());
@@ -188,7 +191,8 @@ TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     EXPECT_EQ(figures.moon.lunation, model.lunation());
     EXPECT_EQ(figures.planets[0].longitudeDegrees, model.mercuryLongitude());
     EXPECT_EQ(figures.planets[4].latitudeDegrees, model.saturnLatitude());
-    EXPECT_EQ(at(figures.planets[4].times.set), at(model.calcRiseSet(1, Ephemeris::Saturn)));
+    EXPECT_EQ(at(figures.planets[4].times.set),
+              at(model.calcRiseSet(Ephemeris::SetEvent, Ephemeris::Saturn)));
     EXPECT_EQ(rowValue(sheetLines(figures, true), "Saturn", "Transit"),
               shortTimeText(figures.planets[4].times.transit.value()));
     const auto wallMinutes = [](const EphemerisDate& date) {
@@ -216,12 +220,53 @@ TEST(EphemerisSheet, PolarDayShowsThePlaceholderForTheSunsAbsentEvents) {
     EXPECT_NEAR(figures.sun.coordinate.altitude, 43.3, 0.5);
 }
 
+// Rise and set belong to the pass that culminates on the sheet's day: a rise the evening
+// before and a set the morning after show their month and day, the figures their full date.
+TEST(EphemerisSheet, EventsOnOtherDaysShowTheirDate) {
+    const EphemerisFigures helsinki = figuresAt(2026, 5, 28, 12, 0, "Europe/Helsinki", 66.56, 25.7);
+    const std::vector<SheetLine> northern = sheetLines(helsinki, true);
+    EXPECT_EQ(rowValue(northern, "Sun", "Set"), "12:02 AM (May 29)");
+    EXPECT_EQ(rowValue(northern, "Sun", "Rise"), "2:31 AM");
+    EXPECT_EQ(isoDateText(*helsinki.sun.times.set).substr(0, 16), "2026-05-29T00:02");
+
+    const EphemerisFigures january = figuresAt(2026, 1, 5, 12, 0, "Europe/Berlin", 52.5, 13.4);
+    const std::vector<SheetLine> lines = sheetLines(january, true);
+    EXPECT_EQ(rowValue(lines, "Moon", "Rise"), "5:14 PM (Jan 4)");
+    EXPECT_EQ(rowValue(lines, "Moon", "Set"), "9:55 AM");
+    EXPECT_EQ(rowValue(lines, "Time", "Date"), "Jan 5, 2026");
+}
+
+// On the last day the dates support there is no tomorrow (so no night hours) and no lunation
+// (counted to 28 days later); everything else is still computed.
+TEST(EphemerisFigures, LastSupportedDayLeavesOutWhatNeedsLaterDates) {
+    const EphemerisFigures figures = figuresAt(9999, 12, 31, 23, 0, "Europe/Berlin", 52.5, 13.4);
+    EXPECT_TRUE(figures.sun.times.rise && figures.sun.times.set && figures.moon.times.transit);
+    EXPECT_TRUE(figures.planetaryHours.dayHourSeconds.has_value());
+    EXPECT_FALSE(figures.planetaryHours.nightHourSeconds.has_value());
+    EXPECT_FALSE(figures.moon.lunation.has_value());
+}
+
 // ---- Date and time texts -------------------------------------------------------------------
 
 EphemerisDate wallTime(const char* zoneName, int year, unsigned month, unsigned day, unsigned hour,
                        unsigned minute, unsigned second) {
     return EphemerisDate::dateWithYear(year, month, day, hour, minute, second,
                                        TimeZone::named(zoneName));
+}
+
+TEST(DateText, EventTimeCarriesItsDayWhenItIsAnotherOne) {
+    const EphemerisDate day = wallTime("Europe/Berlin", 2027, 1, 1, 12, 0, 0);
+    const std::pair<EphemerisDate, const char*> cases[] = {
+        {wallTime("Europe/Berlin", 2027, 1, 1, 0, 0, 0), "12:00 AM"},
+        {wallTime("Europe/Berlin", 2027, 1, 1, 23, 59, 59), "11:59 PM"},
+        {wallTime("Europe/Berlin", 2026, 12, 31, 23, 59, 59), "11:59 PM (Dec 31)"},
+        {wallTime("Europe/Berlin", 2027, 1, 2, 0, 0, 0), "12:00 AM (Jan 2)"},
+        // Read in the day's zone: 23:30 GMT on 1 January is 00:30 on 2 January in Berlin.
+        {wallTime("UTC", 2027, 1, 1, 23, 30, 0), "12:30 AM (Jan 2)"},
+    };
+    for (const auto& [event, text] : cases) {
+        EXPECT_EQ(eventTimeText(event, day), text) << isoDateText(event);
+    }
 }
 
 TEST(DateText, MediumDateShortTimeAndIso) {

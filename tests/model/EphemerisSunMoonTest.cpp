@@ -129,7 +129,7 @@ TEST(EphemerisPlanets, OneCalculationGivesBothCoordinatesOfThePlanetOperations) 
     EXPECT_EQ(saturn.latitude, model.saturnLatitude());
     EXPECT_EQ(saturn.longitude, model.saturnLongitude());
     for (int notAPlanet : {0, 1, 4, 8, -3}) {
-        EXPECT_THROW(model.planetEclipticPosition(notAPlanet), std::invalid_argument);
+        EXPECT_THROW(model.planetEclipticPosition(notAPlanet), std::out_of_range);
     }
 }
 

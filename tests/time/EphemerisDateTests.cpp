@@ -56,9 +56,11 @@ TEST(EphemerisDateJulianDateTest, MatchesPublishedJulianDates) {
         {"-4712-01-01 12:00: zero is a valid Julian date", gmtDate(-4712, 1, 1, 12), 0.0},
         {"2024-01-01 (January is month 13)", gmtDate(2024, 1, 1), 2460310.5},
         {"2024-02-29 (February is month 14)", gmtDate(2024, 2, 29), 2460369.5},
-        // The Gregorian correction goes by field year: the Gregorian dates up to 1582-12-31
-        // come out ten days late, so 1583-01-01 lies nine days before 1582-12-31.
-        {"1582-12-31 12:00", gmtDate(1582, 12, 31, 12), 2299248.0},
+        // The Gregorian correction applies from 1582-10-15 on: the day after 1582-10-04
+        // (Julian calendar) is 1582-10-15, and 1583-01-01 follows 1582-12-31.
+        {"1582-10-04 12:00 (Julian calendar)", gmtDate(1582, 10, 4, 12), 2299160.0},
+        {"1582-10-15 00:00, the first Gregorian day", gmtDate(1582, 10, 15), 2299160.5},
+        {"1582-12-31 12:00", gmtDate(1582, 12, 31, 12), 2299238.0},
         {"1583-01-01 12:00", gmtDate(1583, 1, 1, 12), 2299239.0},
     };
     for (const Row& row : rows) {
@@ -67,8 +69,8 @@ TEST(EphemerisDateJulianDateTest, MatchesPublishedJulianDates) {
 }
 
 TEST(EphemerisDateJulianDateTest, CacheSurvivesCopiesAndZoneChanges) {
-    // 1583-01-01 00:30 at +1 h is 1582-12-31 23:30 in GMT, whose field year would drop the
-    // Gregorian correction: only a cached value stays at the first reading.
+    // 1583-01-01 00:30 at +1 h is 1582-12-31 23:30 in GMT: a copy read in another zone keeps
+    // the value, cached or computed again from its own fields.
     const EphemerisDate newYear =
         EphemerisDate::dateWithYear(1583, 1, 1, 0, 30, 0, TimeZone::forSecondsFromGMT(3600));
     const double julianDay = newYear.julianDate();
@@ -78,9 +80,9 @@ TEST(EphemerisDateJulianDateTest, CacheSurvivesCopiesAndZoneChanges) {
     EXPECT_EQ(copy.yearOfCommonEra(), 1582);
     EXPECT_EQ(copy.julianDate(), julianDay);
     EXPECT_EQ(newYear.convertToGMT().julianDate(), julianDay);
-    // Uncached, the GMT reading of the same instant gives the Julian-calendar value.
+    // Uncached, the GMT reading of the same instant (a Gregorian 1582 date) gives it too.
     EXPECT_NEAR(EphemerisDate(newYear.timeIntervalSinceReferenceDate(), kGMT).julianDate(),
-                julianDay + 10.0, 1e-9);
+                julianDay, 1e-9);
 }
 
 TEST(EphemerisDateSiderealTimeTest, MatchesTheMeanSiderealTimeFormula) {

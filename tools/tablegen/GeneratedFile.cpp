@@ -7,9 +7,9 @@ namespace quenaro::tablegen {
 
 void writeGeneratedFiles(const std::filesystem::path& outputDirectory,
                          const std::vector<GeneratedFile>& files) {
-    std::filesystem::create_directories(outputDirectory);
     for (const GeneratedFile& file : files) {
         const std::filesystem::path path = outputDirectory / file.name;
+        std::filesystem::create_directories(path.parent_path());
         std::ofstream output(path, std::ios::binary | std::ios::trunc);
         output << file.contents;
         if (!output) {

@@ -32,7 +32,7 @@ std::vector<std::string> splitAtTabs(const std::string& line) {
 
 }  // namespace
 
-TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount) {
+TsvTable readTsvTable(const std::filesystem::path& path) {
     std::ifstream input(path, std::ios::binary);
     if (!input) {
         throw std::runtime_error(path.string() + ": cannot be read");
@@ -46,26 +46,39 @@ TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount)
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        std::vector<std::string> fields = splitAtTabs(line);
-        if (fields.size() != fieldCount) {
-            throw std::runtime_error(
-                path.string() + ": data row " + std::to_string(table.rows.size() + 1) + " has " +
-                std::to_string(fields.size()) + " fields, expected " + std::to_string(fieldCount));
-        }
-        table.rows.push_back(std::move(fields));
+        table.rows.push_back(splitAtTabs(line));
     }
     return table;
 }
 
-double doubleField(const TsvTable& table, std::size_t row, std::size_t column) {
-    const std::string& text = table.rows.at(row).at(column);
+TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount) {
+    TsvTable table = readTsvTable(path);
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        if (table.rows[row].size() != fieldCount) {
+            throw std::runtime_error(path.string() + ": data row " + std::to_string(row + 1) +
+                                     " has " + std::to_string(table.rows[row].size()) +
+                                     " fields, expected " + std::to_string(fieldCount));
+        }
+    }
+    return table;
+}
+
+std::optional<double> finiteDecimal(std::string_view text) {
     double value = 0.0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
-        throwBadField(table, row, column, "a finite decimal number");
+        return std::nullopt;
     }
     return value;
+}
+
+double doubleField(const TsvTable& table, std::size_t row, std::size_t column) {
+    const std::optional<double> value = finiteDecimal(table.rows.at(row).at(column));
+    if (!value) {
+        throwBadField(table, row, column, "a finite decimal number");
+    }
+    return *value;
 }
 
 std::int32_t integerField(const TsvTable& table, std::size_t row, std::size_t column) {

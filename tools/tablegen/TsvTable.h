@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quenaro::tablegen {
@@ -14,9 +16,17 @@ struct TsvTable {
     std::vector<std::vector<std::string>> rows;
 };
 
+/// Reads `path`, rows of any number of fields. Throws std::runtime_error naming the file when it
+/// cannot be read.
+TsvTable readTsvTable(const std::filesystem::path& path);
+
 /// Reads `path`. Throws std::runtime_error naming the file when it cannot be read, or when a
 /// row has a number of fields other than `fieldCount`.
 TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount);
+
+/// `text` as a double when the whole of it is a finite decimal number ("-16.7161", "1e-3");
+/// nullopt for anything else (empty, trailing characters, "inf", "nan", out of range).
+std::optional<double> finiteDecimal(std::string_view text);
 
 /// The field at (row, column) as a double; the whole field must be a finite decimal number.
 /// Throws std::runtime_error naming the file, line and text otherwise.

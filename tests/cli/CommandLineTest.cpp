@@ -1,0 +1,209 @@
+// The command line as a whole: its exit statuses and their table, --help and --version,
+// unknown subcommands, numbers and dates on the command line, and output that cannot be
+// written, in process and by the program itself (a full disk, a closed pipe).
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "CommandLineSupport.h"
+
+extern char** environ;
+
+namespace quenaro {
+namespace {
+
+using testing::CommandResult;
+using testing::runQuenaro;
+
+/// A stream buffer that takes nothing, as a full disk or a closed pipe.
+class RefusingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+/// Runs `quenaro <arguments…>` in process with its output going to `out`.
+CommandResult runInto(std::ostream& out, std::initializer_list<const char*> arguments) {
+    std::vector<const char*> argv{"quenaro"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::ostringstream err;
+    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, "", err.str()};
+}
+
+/// Runs the quenaro program with its standard output on the descriptor; the exit status
+/// (128 + the signal when a signal ended it) and what it wrote to stderr.
+CommandResult runProgram(std::vector<std::string> arguments, int outputDescriptor) {
+    int errorPipe[2];
+    EXPECT_EQ(::pipe(errorPipe), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, outputDescriptor, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, errorPipe[0]);
+    arguments.insert(arguments.begin(), QUENARO_EXECUTABLE);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    const int spawned =
+        ::posix_spawn(&child, QUENARO_EXECUTABLE, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(errorPipe[1]);
+    EXPECT_EQ(spawned, 0);
+    std::string err;
+    std::array<char, 4096> buffer{};
+    for (ssize_t count; (count = ::read(errorPipe[0], buffer.data(), buffer.size())) > 0;) {
+        err.append(buffer.data(), static_cast<std::size_t>(count));
+    }
+    ::close(errorPipe[0]);
+    int waitStatus = 0;
+    ::waitpid(child, &waitStatus, 0);
+    const int status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+    return {status, "", err};
+}
+
+const std::vector<std::string> kSheetRun{"sheet", "--tz", "UTC", "--date", "2026-12-07"};
+
+TEST(CommandLine, ExitStatusTableInHelpAndReadme) {
+    const auto help = runQuenaro({"--help"});
+    EXPECT_EQ(help.status, kExitSuccess);
+    EXPECT_TRUE(help.out.starts_with("Quenaro, a pocket sky almanac\nUsage: quenaro ")) << help.out;
+    EXPECT_NE(help.out.find(exitStatusText()), std::string::npos) << help.out;
+    EXPECT_NE(runQuenaro({"sheet", "--help"}).out.find("Usage: quenaro sheet"), std::string::npos);
+
+    std::ifstream readmeFile(QUENARO_SOURCE_DIR "/README.md");
+    const std::string readme((std::istreambuf_iterator<char>(readmeFile)), {});
+    int status = 0;
+    for (const ExitStatusMeaning& row : kExitStatusTable) {
+        EXPECT_EQ(static_cast<int>(row.status), status++);
+        EXPECT_NE(readme.find("\n| " + std::to_string(row.status) + " | "), std::string::npos)
+            << "README lacks exit status " << row.status;
+    }
+    EXPECT_EQ(kExitStatusTable.back().status, kExitNoDisplay);
+}
+
+TEST(CommandLine, VersionNamesTheProgram) {
+    const auto version = runQuenaro({"--version"});
+    EXPECT_EQ(version.status, kExitSuccess);
+    EXPECT_EQ(version.out, std::string("quenaro ") + QUENARO_VERSION + "\n");
+}
+
+TEST(CommandLine, UnknownOrMissingSubcommand) {
+    const auto unknown = runQuenaro({"frobnicate"});
+    EXPECT_EQ(unknown.status, kExitBadInput);
+    EXPECT_EQ(unknown.err,
+              "quenaro: unknown subcommand 'frobnicate'; expected position, report or sheet "
+              "(see 'quenaro --help')\n");
+    const auto none = runQuenaro({});
+    EXPECT_EQ(none.status, kExitBadInput);
+    EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;
+}
+
+// Plain decimal numbers only; one too small for a double is 0.
+TEST(CommandLine, NumbersArePlainDecimals) {
+    for (const char* accepted : {"-33.5", "+10", ".5", "5.", "1e-400", "-2.5E1", "0"}) {
+        const auto run = runQuenaro(
+            {"sheet", "--tz", "UTC", "--date", "2026-12-07", "--lat", accepted, "--json"});
+        EXPECT_EQ(run.status, kExitSuccess) << accepted << ": " << run.err;
+    }
+    const auto tiny =
+        runQuenaro({"sheet", "--tz", "UTC", "--date", "2026-12-07", "--lon", "-1e-400", "--json"});
+    EXPECT_EQ(nlohmann::json::parse(tiny.out)["longitude"], 0.0);
+    for (const char* refused : {"0x1p6", " 5", "5 ", "inf", "nan", "1e400", "+-5", "5e", "1,5",
+                                "\xE2\x88\x92"
+                                "5"}) {
+        const auto run = runQuenaro({"sheet", "--tz", "UTC", "--lat", refused});
+        EXPECT_EQ(run.status, kExitBadInput) << refused;
+        EXPECT_TRUE(run.err.starts_with("quenaro: --lat '")) << run.err;
+    }
+}
+
+// The program's own ISO dates read back as --date, fractional seconds included.
+TEST(CommandLine, OwnIsoDatesReadBack) {
+    const auto first = runQuenaro(
+        {"sheet", "--tz", "Asia/Kathmandu", "--date", "2026-12-07T21:08:09.25", "--json"});
+    ASSERT_EQ(first.status, kExitSuccess) << first.err;
+    const std::string date = nlohmann::json::parse(first.out)["date"];
+    EXPECT_EQ(date, "2026-12-07T21:08:09.250+05:45");
+    const auto again =
+        runQuenaro({"sheet", "--tz", "Europe/Berlin", "--date", date.c_str(), "--json"});
+    ASSERT_EQ(again.status, kExitSuccess) << again.err;
+    EXPECT_EQ(nlohmann::json::parse(again.out)["date"], "2026-12-07T16:23:09.250+01:00");
+}
+
+TEST(CommandLine, OutputThatCannotBeWrittenIsAFailure) {
+    std::ostream refusing(new RefusingBuffer);
+    const auto refused = runInto(refusing, {"sheet", "--tz", "UTC", "--date", "2026-12-07"});
+    delete refusing.rdbuf();
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_TRUE(refused.err.starts_with("quenaro: cannot write the output")) << refused.err;
+
+    // A stream that throws instead reaches the last-resort handler, never an abort.
+    RefusingBuffer buffer;
+    std::ostream throwing(&buffer);
+    throwing.exceptions(std::ios::badbit);
+    const auto thrown = runInto(throwing, {"--version"});
+    EXPECT_EQ(thrown.status, kExitFailure);
+    EXPECT_TRUE(thrown.err.starts_with("quenaro: internal error: ")) << thrown.err;
+    EXPECT_EQ(std::ranges::count(thrown.err, '\n'), 1) << thrown.err;
+}
+
+TEST(CommandLine, FullDiskAndClosedPipe) {
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    const auto disk = runProgram(kSheetRun, full);
+    ::close(full);
+    EXPECT_EQ(disk.status, kExitFailure);
+    EXPECT_EQ(disk.err, "quenaro: cannot write the output: No space left on device\n");
+
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ::close(pipeEnds[0]);
+    const auto pipe = runProgram(kSheetRun, pipeEnds[1]);
+    ::close(pipeEnds[1]);
+    EXPECT_EQ(pipe.status, kExitFailure);
+    EXPECT_EQ(pipe.err, "quenaro: cannot write the output: Broken pipe\n");
+}
+
+TEST(CommandLine, OutputFileIsWrittenWholeOrNotAtAll) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quenaro-output-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "sheet.txt").string();
+    const auto written =
+        runQuenaro({"sheet", "--tz", "UTC", "--date", "2026-12-07", "--output", path.c_str()});
+    EXPECT_EQ(written.status, kExitSuccess) << written.err;
+    EXPECT_EQ(written.out, "");
+    std::ifstream file(path);
+    const std::string contents((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_TRUE(contents.starts_with("Time | Date | Dec 7, 2026\n")) << contents;
+
+    const std::string missingFolder = (folder / "absent" / "sheet.txt").string();
+    const auto refused =
+        runQuenaro({"sheet", "--tz", "UTC", "--date", "2026-12-07", "-o", missingFolder.c_str()});
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_NE(refused.err.find("No such file or directory"), std::string::npos) << refused.err;
+    // Nothing is left beside the written file: no temporary, no half-written file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace quenaro
