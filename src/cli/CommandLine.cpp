@@ -13,6 +13,7 @@
 
 #include "cli/BadInput.h"
 #include "cli/CommandOutput.h"
+#include "cli/ConvertCommand.h"
 #include "cli/PositionCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SheetCommand.h"
@@ -67,7 +68,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.footer(exitStatusText());
 
     std::vector<Subcommand> subcommands{addPositionCommand(app), addReportCommand(app),
-                                        addSheetCommand(app)};
+                                        addSheetCommand(app), addConvertCommand(app)};
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
         subcommand.command
