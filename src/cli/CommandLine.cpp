@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kProgram = "quenaro";
 
-/// "position, report or sheet".
+/// "position, report, sheet or convert".
 std::string subcommandNames(const std::vector<Subcommand>& subcommands) {
     std::string names;
     for (std::size_t index = 0; index < subcommands.size(); ++index) {

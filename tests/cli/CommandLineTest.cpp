@@ -109,8 +109,8 @@ TEST(CommandLine, UnknownOrMissingSubcommand) {
     const auto unknown = runQuenaro({"frobnicate"});
     EXPECT_EQ(unknown.status, kExitBadInput);
     EXPECT_EQ(unknown.err,
-              "quenaro: unknown subcommand 'frobnicate'; expected position, report or sheet "
-              "(see 'quenaro --help')\n");
+              "quenaro: unknown subcommand 'frobnicate'; expected position, report, sheet or "
+              "convert (see 'quenaro --help')\n");
     const auto none = runQuenaro({});
     EXPECT_EQ(none.status, kExitBadInput);
     EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;
