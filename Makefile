@@ -1,11 +1,13 @@
-# Quick start: `make run` shows the almanac sheet for now; `make test` runs every test in the
-# optimised and the sanitizer builds. Both install missing Debian packages first.
+# Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
+# for now with one line saying why); `make test` runs every test in the optimised and the
+# sanitizer builds. Both install missing Debian packages first.
 .PHONY: run test bench deps build-release build-sanitize clean
 
 JOBS ?= $(shell nproc)
 
 run: build-release
-	./build/release/quenaro sheet
+	@status=0; ./build/release/quenaro || status=$$?; \
+	if [ $$status -eq 5 ]; then ./build/release/quenaro sheet; else exit $$status; fi
 
 test: build-release build-sanitize
 	ctest --preset release -j $(JOBS)

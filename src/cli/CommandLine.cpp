@@ -14,10 +14,14 @@
 #include "cli/BadInput.h"
 #include "cli/CommandOutput.h"
 #include "cli/ConvertCommand.h"
+#include "cli/NothingFound.h"
+#include "cli/PlacesCommand.h"
 #include "cli/PositionCommand.h"
+#include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SheetCommand.h"
 #include "model/NoRisesOrSetsCalculable.h"
+#include "views/ViewRendering.h"
 
 namespace quenaro {
 
@@ -25,7 +29,7 @@ namespace {
 
 constexpr const char* kProgram = "quenaro";
 
-/// "position, report, sheet or convert".
+/// "places, position, report, sheet, render or convert".
 std::string subcommandNames(const std::vector<Subcommand>& subcommands) {
     std::string names;
     for (std::size_t index = 0; index < subcommands.size(); ++index) {
@@ -67,16 +71,21 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.require_subcommand(1);
     app.footer(exitStatusText());
 
-    std::vector<Subcommand> subcommands{addPositionCommand(app), addReportCommand(app),
-                                        addSheetCommand(app), addConvertCommand(app)};
+    std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
+                                        addReportCommand(app), addSheetCommand(app),
+                                        addRenderCommand(app), addConvertCommand(app)};
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
-        subcommand.command
-            ->add_option("-o,--output", outputPath,
-                         "Write to this file (replaced whole) instead of standard "
-                         "output")
-            ->type_name("FILE");
-        subcommand.command->footer(exitStatusText());
+        if (!subcommand.writesOwnOutput) {
+            subcommand.command
+                ->add_option("-o,--output", outputPath,
+                             "Write to this file (replaced whole) instead of standard "
+                             "output")
+                ->type_name("FILE");
+        }
+        // After the table, what the subcommand itself says at the end (its data's credits).
+        const std::string ownFooter = subcommand.command->get_footer();
+        subcommand.command->footer(exitStatusText() + (ownFooter.empty() ? "" : "\n" + ownFooter));
     }
 
     // The first argument names the subcommand (the program's own options start with "-").
@@ -117,7 +126,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                                      [](const Subcommand& s) { return s.command->parsed(); });
     std::ostringstream output;
     int status = kExitSuccess;
-    std::string stoppedMessage;
+    std::string statusMessage;
     try {
         parsed->run(output);
     } catch (const BadInput& error) {
@@ -125,14 +134,25 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return kExitBadInput;
     } catch (const NoRisesOrSetsCalculable& error) {
         status = kExitNotCalculable;
-        stoppedMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
-                         " stopped at the " + error.event() + ": " + error.what();
+        statusMessage = std::string(kProgram) + ": " + parsed->command->get_name() +
+                        " stopped at the " + error.event() + ": " + error.what();
+    } catch (const NothingFound& error) {
+        status = kExitNothingFound;
+        statusMessage = std::string(kProgram) + ": " + error.what();
+    } catch (const RenderError& error) {
+        err << oneLineText(std::string(kProgram) + ": " + error.what(),
+                           BadInput::kMaximumMessageBytes)
+            << '\n';
+        return kExitFailure;
+    }
+    if (parsed->writesOwnOutput) {
+        return status;
     }
     if (!deliver(output.str(), outputPath, out, err)) {
         return kExitFailure;
     }
-    if (!stoppedMessage.empty()) {
-        err << oneLineText(stoppedMessage, BadInput::kMaximumMessageBytes) << '\n';
+    if (!statusMessage.empty()) {
+        err << oneLineText(statusMessage, BadInput::kMaximumMessageBytes) << '\n';
     }
     return status;
 }

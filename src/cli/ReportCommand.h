@@ -4,7 +4,7 @@
 
 namespace quenaro {
 
-/// Declares `quenaro report [--date --tz --lat --lon]` on the application: the model's
+/// Declares `quenaro report [--date --tz --place | --lat --lon]` on the application: the model's
 /// diagnostic report, one line each. At an event that cannot be calculated the report stops
 /// (NoRisesOrSetsCalculable), the lines before it written.
 Subcommand addReportCommand(CLI::App& app);

@@ -15,7 +15,7 @@ class Ephemeris;
 /// ("3:54 AM (Jan 26)").
 void writeSheet(const Ephemeris& model, bool json, std::ostream& out);
 
-/// Declares `quenaro sheet [--date --tz --lat --lon] [--json]` on the application.
+/// Declares `quenaro sheet [--date --tz --place | --lat --lon] [--json]` on the application.
 Subcommand addSheetCommand(CLI::App& app);
 
 }  // namespace quenaro

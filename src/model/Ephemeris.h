@@ -200,6 +200,10 @@ class Ephemeris {
     /// an event does not settle; DateOutOfRange when the day or an event lies beyond the
     /// supported years; std::out_of_range for a body index without a position.
     std::array<EphemerisDate, 3> calcTimes(int altitudeKind, int object) const;
+    /// The altitude in degrees whose crossing calcTimes() seeks for the kind and object: the
+    /// Sun's horizon -0.8333, the Moon's 0.7275 p - 0.5667 with the parallax p of this
+    /// model's Moon (about +0.13), 0 for a planet; -6, -12 and -18 for the twilights.
+    double eventAltitude(int altitudeKind, int object) const;
     /// One event (RiseSetEvent) of the body, as calcTimes; no date for a code outside 0-8
     /// (nothing is computed then). Throws as calcTimes.
     std::optional<EphemerisDate> calcRiseSet(int event, int object) const;

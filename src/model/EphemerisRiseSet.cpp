@@ -136,6 +136,10 @@ EphemerisDate Ephemeris::refineEvent(int object, EventIndex element, int altitud
     throw NoRisesOrSetsCalculable(eventName(object, altitudeKind, element));
 }
 
+double Ephemeris::eventAltitude(int altitudeKind, int object) const {
+    return targetAltitude(altitudeKind, object, object == Moon ? myMoon : mySun);
+}
+
 std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) const {
     if (!hasPosition(object)) {
         throw std::out_of_range(

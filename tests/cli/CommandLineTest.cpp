@@ -3,8 +3,6 @@
 // written, in process and by the program itself (a full disk, a closed pipe).
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -21,12 +19,11 @@
 
 #include "CommandLineSupport.h"
 
-extern char** environ;
-
 namespace quenaro {
 namespace {
 
 using testing::CommandResult;
+using testing::runProgram;
 using testing::runQuenaro;
 
 /// A stream buffer that takes nothing, as a full disk or a closed pipe.
@@ -43,40 +40,6 @@ CommandResult runInto(std::ostream& out, std::initializer_list<const char*> argu
     std::ostringstream err;
     const int status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
     return {status, "", err.str()};
-}
-
-/// Runs the quenaro program with its standard output on the descriptor; the exit status
-/// (128 + the signal when a signal ended it) and what it wrote to stderr.
-CommandResult runProgram(std::vector<std::string> arguments, int outputDescriptor) {
-    int errorPipe[2];
-    EXPECT_EQ(::pipe(errorPipe), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outputDescriptor, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, errorPipe[0]);
-    arguments.insert(arguments.begin(), QUENARO_EXECUTABLE);
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    const int spawned =
-        ::posix_spawn(&child, QUENARO_EXECUTABLE, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(errorPipe[1]);
-    EXPECT_EQ(spawned, 0);
-    std::string err;
-    std::array<char, 4096> buffer{};
-    for (ssize_t count; (count = ::read(errorPipe[0], buffer.data(), buffer.size())) > 0;) {
-        err.append(buffer.data(), static_cast<std::size_t>(count));
-    }
-    ::close(errorPipe[0]);
-    int waitStatus = 0;
-    ::waitpid(child, &waitStatus, 0);
-    const int status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
-    return {status, "", err};
 }
 
 const std::vector<std::string> kSheetRun{"sheet", "--tz", "UTC", "--date", "2026-12-07"};
@@ -109,8 +72,8 @@ TEST(CommandLine, UnknownOrMissingSubcommand) {
     const auto unknown = runQuenaro({"frobnicate"});
     EXPECT_EQ(unknown.status, kExitBadInput);
     EXPECT_EQ(unknown.err,
-              "quenaro: unknown subcommand 'frobnicate'; expected position, report, sheet or "
-              "convert (see 'quenaro --help')\n");
+              "quenaro: unknown subcommand 'frobnicate'; expected places, position, report, "
+              "sheet, render or convert (see 'quenaro --help')\n");
     const auto none = runQuenaro({});
     EXPECT_EQ(none.status, kExitBadInput);
     EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;

@@ -1,0 +1,198 @@
+#include "app/AppSettings.h"
+
+#include <QSettings>
+#include <array>
+#include <cmath>
+
+#include "base/DiagnosticLog.h"
+
+namespace quenaro {
+
+namespace {
+
+const QString kLastLat = QStringLiteral("LastLat");
+const QString kLastLon = QStringLiteral("LastLon");
+const QString kPlaceName = QStringLiteral("PlaceName");
+const QString kPlaceZone = QStringLiteral("PlaceZone");
+const QString kWindowSize = QStringLiteral("WindowSize");
+constexpr int kLargestWindowSide = 16384;
+
+struct RegisteredDefault {
+    const char* key;
+    QVariant value;
+};
+
+const std::array<RegisteredDefault, 9>& registeredDefaults() {
+    static const std::array<RegisteredDefault, 9> table = {{
+        {"Facing", false},
+        {"ShowAltAz", true},
+        {"ShowEcliptic", true},
+        {"ShowRaDec", true},
+        {"ShowConstellationLines", true},
+        {"ShowMinMagnitude", 4.5f},
+        {"ShowCircles", false},
+        {"FollowLocation", true},
+        {"UsePlaceTimeZone", false},
+    }};
+    return table;
+}
+
+/// A stored boolean: a bool, or its text form ("true", "false", "1", "0") as INI files hold it.
+std::optional<bool> readBool(const QVariant& stored) {
+    if (stored.typeId() == QMetaType::Bool) {
+        return stored.toBool();
+    }
+    const QString text = stored.toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1")) {
+        return true;
+    }
+    if (text == QLatin1String("false") || text == QLatin1String("0")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> readFiniteNumber(const QVariant& stored) {
+    bool ok = false;
+    const double value = stored.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void logIgnored(const QString& key, const QVariant& stored) {
+    diagnosticLog(QStringLiteral("Settings: %1 = \"%2\" is not of its kind; the default is used")
+                      .arg(key, stored.toString())
+                      .toStdString());
+}
+
+}  // namespace
+
+AppSettings::AppSettings() : store_(std::make_unique<QSettings>()) {}
+
+AppSettings::AppSettings(const QString& iniPath)
+    : store_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+AppSettings::~AppSettings() = default;
+
+QVariant AppSettings::registeredDefault(const QString& key) {
+    for (const RegisteredDefault& entry : registeredDefaults()) {
+        if (key == QLatin1String(entry.key)) {
+            return entry.value;
+        }
+    }
+    return {};
+}
+
+bool AppSettings::boolValue(const QString& key) const {
+    if (store_->contains(key)) {
+        const QVariant stored = store_->value(key);
+        if (const std::optional<bool> value = readBool(stored)) {
+            return *value;
+        }
+        logIgnored(key, stored);
+    }
+    return registeredDefault(key).toBool();
+}
+
+double AppSettings::numberValue(const QString& key) const {
+    if (store_->contains(key)) {
+        const QVariant stored = store_->value(key);
+        if (const std::optional<double> value = readFiniteNumber(stored)) {
+            return *value;
+        }
+        logIgnored(key, stored);
+    }
+    return registeredDefault(key).toDouble();
+}
+
+int AppSettings::intValue(const QString& key) const {
+    if (store_->contains(key)) {
+        const QVariant stored = store_->value(key);
+        bool ok = false;
+        const int value = stored.toInt(&ok);
+        if (ok) {
+            return value;
+        }
+        logIgnored(key, stored);
+    }
+    return registeredDefault(key).toInt();
+}
+
+void AppSettings::setBoolValue(const QString& key, bool value) {
+    store_->setValue(key, value);
+    store_->sync();
+}
+
+std::optional<ObserverPlace> AppSettings::storedPlace() const {
+    const bool hasLatitude = store_->contains(kLastLat);
+    const bool hasLongitude = store_->contains(kLastLon);
+    if (!hasLatitude && !hasLongitude) {
+        return std::nullopt;
+    }
+    if (hasLatitude != hasLongitude) {
+        diagnosticLog(QStringLiteral("Settings: %1 is stored without %2; the stored position is "
+                                     "ignored")
+                          .arg(hasLatitude ? kLastLat : kLastLon, hasLatitude ? kLastLon : kLastLat)
+                          .toStdString());
+        return std::nullopt;
+    }
+    const QVariant latitude = store_->value(kLastLat);
+    const QVariant longitude = store_->value(kLastLon);
+    const std::optional<double> latitudeDegrees = readFiniteNumber(latitude);
+    const std::optional<double> longitudeDegrees = readFiniteNumber(longitude);
+    if (!latitudeDegrees || !longitudeDegrees ||
+        !validCoordinates(*latitudeDegrees, *longitudeDegrees)) {
+        diagnosticLog(QStringLiteral("Settings: the stored position %1 = \"%2\", %3 = \"%4\" is "
+                                     "not a latitude within -90..90 and a longitude within "
+                                     "-180..180 degrees; it is ignored")
+                          .arg(kLastLat, latitude.toString(), kLastLon, longitude.toString())
+                          .toStdString());
+        return std::nullopt;
+    }
+    ObserverPlace place;
+    place.latitudeDegrees = *latitudeDegrees;
+    place.longitudeDegrees = *longitudeDegrees;
+    place.name = store_->value(kPlaceName).toString();
+    place.zone = store_->value(kPlaceZone).toString();
+    place.origin = ObserverPlace::Origin::Remembered;
+    return place;
+}
+
+void AppSettings::storePlace(const ObserverPlace& place) {
+    // QSettings writes the whole file anew (to a temporary file renamed over the old one)
+    // on sync(), so the four keys reach the disk together.
+    store_->setValue(kLastLat, place.latitudeDegrees);
+    store_->setValue(kLastLon, place.longitudeDegrees);
+    if (place.name.isEmpty()) {
+        store_->remove(kPlaceName);
+    } else {
+        store_->setValue(kPlaceName, place.name);
+    }
+    if (place.zone.isEmpty()) {
+        store_->remove(kPlaceZone);
+    } else {
+        store_->setValue(kPlaceZone, place.zone);
+    }
+    store_->sync();
+}
+
+std::optional<QSize> AppSettings::windowSize() const {
+    const QSize size = store_->value(kWindowSize).toSize();
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > kLargestWindowSide ||
+        size.height() > kLargestWindowSide) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+void AppSettings::setWindowSize(QSize size) {
+    store_->setValue(kWindowSize, size);
+}
+
+void AppSettings::sync() {
+    store_->sync();
+}
+
+}  // namespace quenaro

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+
+#include "app/CurrentLocation.h"
+#include "app/QuenaroAppDelegate.h"
+
+namespace quenaro {
+
+class AppSettings;
+class EphemerisView;
+class OrreryScreen;
+class QuenaroWindow;
+class TimelineView;
+
+/// Every object of the interface, created and connected by loadInterface(). It owns them;
+/// the views hold the one model without owning it.
+struct Interface {
+    Interface();
+    ~Interface();
+    Interface(const Interface&) = delete;
+    Interface& operator=(const Interface&) = delete;
+
+    std::unique_ptr<CurrentLocation> currentLocation;
+    std::unique_ptr<Ephemeris> ephemeris;
+    std::unique_ptr<QuenaroWindow> window;  // owns the screens, views and pickers
+    std::unique_ptr<QuenaroAppDelegate> delegate;
+    /// For tests and the application entry: parts of the window.
+    OrreryScreen* orreryScreen = nullptr;
+    TimelineView* timelineView = nullptr;
+    EphemerisView* ephemerisView = nullptr;
+    QWidget* orreryView = nullptr;
+    QWidget* armillaryView = nullptr;
+};
+
+/// How the interface meets the world: the location service and the clock (tests give their
+/// own).
+struct InterfaceOptions {
+    CurrentLocation::SourceFactory makeSource = CurrentLocation::defaultSource;
+    QuenaroAppDelegate::Clock clock;
+};
+
+/// Creates the place (from the settings, starting the location service when it is
+/// followed), the one model for now at that place, the window with its three screens, the
+/// views, the pickers and the delegate, and connects the model to every view, the controls
+/// and shortcuts to the delegate's actions and the location's failures to alerts. The
+/// delegate's applicationDidFinishLaunching() is left to the caller. Needs a QApplication.
+std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions options = {});
+
+}  // namespace quenaro

@@ -1,0 +1,40 @@
+#include "app/ObserverPlace.h"
+
+#include <cmath>
+
+namespace quenaro {
+
+bool validCoordinates(double latitudeDegrees, double longitudeDegrees) {
+    return std::isfinite(latitudeDegrees) && std::isfinite(longitudeDegrees) &&
+           std::fabs(latitudeDegrees) <= 90.0 && std::fabs(longitudeDegrees) <= 180.0;
+}
+
+QString placeTitle(const ObserverPlace& place) {
+    if (!place.name.isEmpty()) {
+        return place.name;
+    }
+    const QChar degree(0x00B0);
+    return QStringLiteral("%1%2 %3, %4%5 %6")
+        .arg(std::fabs(place.latitudeDegrees), 0, 'f', 2)
+        .arg(degree)
+        .arg(place.latitudeDegrees < 0 ? QLatin1Char('S') : QLatin1Char('N'))
+        .arg(std::fabs(place.longitudeDegrees), 0, 'f', 2)
+        .arg(degree)
+        .arg(place.longitudeDegrees < 0 ? QLatin1Char('W') : QLatin1Char('E'));
+}
+
+QString placeOriginText(ObserverPlace::Origin origin) {
+    switch (origin) {
+        case ObserverPlace::Origin::Fallback:
+            return QStringLiteral("fallback");
+        case ObserverPlace::Origin::Remembered:
+            return QStringLiteral("remembered");
+        case ObserverPlace::Origin::Fix:
+            return QStringLiteral("location service");
+        case ObserverPlace::Origin::Chosen:
+            return QStringLiteral("chosen");
+    }
+    return {};
+}
+
+}  // namespace quenaro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+namespace quenaro {
+
+/// Where the observer is, and how the application came to know it.
+struct ObserverPlace {
+    enum class Origin {
+        /// Nothing stored and no fix yet: 45 N, 90 W.
+        Fallback,
+        /// Stored by an earlier run.
+        Remembered,
+        /// Reported by the location service in this run.
+        Fix,
+        /// Chosen by the user in the place dialog.
+        Chosen
+    };
+
+    double latitudeDegrees = 45.0;    // [-90, 90], north positive
+    double longitudeDegrees = -90.0;  // [-180, 180], east positive
+    /// "Tromsø"; empty for a place known by its coordinates only.
+    QString name;
+    /// The place's own IANA zone ("Europe/Oslo"); empty when not known.
+    QString zone;
+    Origin origin = Origin::Fallback;
+};
+
+/// True for finite coordinates within [-90, 90] and [-180, 180] degrees.
+bool validCoordinates(double latitudeDegrees, double longitudeDegrees);
+
+/// The place in a few words: its name, else its coordinates ("52.52° N, 13.40° E").
+QString placeTitle(const ObserverPlace& place);
+
+/// Where the place came from, for the window's place line: "location service",
+/// "remembered", "fallback", "chosen".
+QString placeOriginText(ObserverPlace::Origin origin);
+
+}  // namespace quenaro
+
+Q_DECLARE_METATYPE(quenaro::ObserverPlace)

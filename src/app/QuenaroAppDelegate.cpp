@@ -1,0 +1,221 @@
+#include "app/QuenaroAppDelegate.h"
+
+#include <QAbstractButton>
+#include <QLayout>
+#include <QPropertyAnimation>
+#include <QTabWidget>
+#include <QTimer>
+#include <stdexcept>
+#include <utility>
+
+#include "app/AppSettings.h"
+#include "app/CurrentLocation.h"
+#include "app/DateTimePicker.h"
+#include "base/DiagnosticLog.h"
+#include "model/Ephemeris.h"
+#include "views/EphemerisScrollView.h"
+#include "views/EphemerisSheetPainter.h"
+
+namespace quenaro {
+
+namespace {
+
+constexpr int kTickMilliseconds = 2000;
+constexpr int kSlideMilliseconds = 250;
+const QString kUsePlaceTimeZone = QStringLiteral("UsePlaceTimeZone");
+
+double systemClock() {
+    return EphemerisDate().timeIntervalSinceReferenceDate();
+}
+
+/// Ends a slide still running, leaving the picker at its resting place.
+void finishSlides(QWidget* picker) {
+    for (QPropertyAnimation* slide : picker->findChildren<QPropertyAnimation*>()) {
+        slide->setCurrentTime(slide->duration());
+        slide->stop();
+    }
+}
+
+}  // namespace
+
+QuenaroAppDelegate::QuenaroAppDelegate(const Outlets& outlets, Clock clock, QObject* parent)
+    : QObject(parent),
+      outlets_(outlets),
+      clock_(clock ? std::move(clock) : Clock(systemClock)),
+      deviceZone_(TimeZone::defaultZone()) {}
+
+void QuenaroAppDelegate::applicationDidFinishLaunching() {
+    // The place is known (the interface description made the location first).
+    followZone();
+    showPlace();
+
+    // The sheet into its scroll view, a page of 320 x 1500 points.
+    QWidget* sheet = outlets_.ephemerisView;
+    QWidget* sheetParent = sheet->parentWidget();
+    auto* scrollView = new EphemerisScrollView(sheetParent);
+    if (sheetParent != nullptr && sheetParent->layout() != nullptr) {
+        delete sheetParent->layout()->replaceWidget(sheet, scrollView);
+    }
+    sheet->setParent(nullptr);
+    sheet->setGeometry(0, 0, static_cast<int>(kSheetWidth), static_cast<int>(kSheetHeight));
+    scrollView->setWidget(sheet);
+    connect(scrollView, &EphemerisScrollView::touched, this, &QuenaroAppDelegate::hideDateTime);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kTickMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &QuenaroAppDelegate::updateLocalTime);
+    timer_->start();
+
+    QTabWidget* tabs = outlets_.tabBarController;
+    tabs->clear();
+    tabs->addTab(outlets_.orreryViewController, tr("Orrery"));
+    tabs->addTab(outlets_.armillaryViewController, tr("Sky"));
+    tabs->addTab(outlets_.ephmerisViewController, tr("Sheet"));
+
+    outlets_.window->show();
+
+    connect(outlets_.currentLocation, &CurrentLocation::changeLocationNotification, this,
+            &QuenaroAppDelegate::betterLocation);
+}
+
+TimeZone QuenaroAppDelegate::zoneInUse() const {
+    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
+    if (place.zone.isEmpty() || !outlets_.settings->boolValue(kUsePlaceTimeZone)) {
+        return deviceZone_;
+    }
+    try {
+        return TimeZone::named(place.zone.toStdString());
+    } catch (const std::invalid_argument& error) {
+        diagnosticLog(std::string("The place's zone cannot be used: ") + error.what());
+        return deviceZone_;
+    }
+}
+
+EphemerisDate QuenaroAppDelegate::now() const {
+    return EphemerisDate(clock_(), zoneInUse());
+}
+
+void QuenaroAppDelegate::updateLocalTime() {
+    if (hasAdjustedDate_) {
+        return;
+    }
+    const EphemerisDate current = now();
+    if (current.minuteOfHour() == outlets_.ephemeris->date().minuteOfHour()) {
+        return;
+    }
+    outlets_.ephemeris->setDate(current);
+    redrawViews();
+    setPickerDates(current);
+}
+
+void QuenaroAppDelegate::changeDate(const EphemerisDate& date) {
+    outlets_.ephemeris->setDate(date);
+    redrawViews();
+    setPickerDates(date);
+}
+
+void QuenaroAppDelegate::dateChanged() {
+    outlets_.orreryTimePicker->setDate(outlets_.orreryDatePicker->date(zoneInUse()));
+    outlets_.ephemeris->setDate(outlets_.orreryDatePicker->date(zoneInUse()));
+    redrawViews();
+    hasAdjustedDate_ = true;
+}
+
+void QuenaroAppDelegate::timeChanged() {
+    outlets_.orreryDatePicker->setDate(outlets_.orreryTimePicker->date(zoneInUse()));
+    outlets_.ephemeris->setDate(outlets_.orreryTimePicker->date(zoneInUse()));
+    redrawViews();
+    hasAdjustedDate_ = true;
+}
+
+void QuenaroAppDelegate::setOrreryDate() {
+    showPicker(outlets_.orreryDatePicker, outlets_.orreryTimePicker);
+}
+
+void QuenaroAppDelegate::setOrreryTime() {
+    showPicker(outlets_.orreryTimePicker, outlets_.orreryDatePicker);
+}
+
+void QuenaroAppDelegate::showPicker(DateTimePicker* shown, DateTimePicker* other) {
+    if (!shown->isHidden()) {
+        return;
+    }
+    shown->setDate(outlets_.ephemeris->date());
+    finishSlides(other);
+    other->hide();
+    // From one picker height below its resting place, slide up into it.
+    const QPoint rest = shown->pos();
+    const int height = shown->height();
+    shown->move(rest.x(), rest.y() + height);
+    shown->show();
+    shown->raise();
+    auto* slide = new QPropertyAnimation(shown, "pos", shown);
+    slide->setObjectName(QStringLiteral("timeMove"));
+    slide->setDuration(kSlideMilliseconds);
+    slide->setEasingCurve(QEasingCurve::OutCubic);
+    slide->setStartValue(shown->pos());
+    slide->setEndValue(rest);
+    slide->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void QuenaroAppDelegate::hideDateTime() {
+    for (DateTimePicker* picker : {outlets_.orreryDatePicker, outlets_.orreryTimePicker}) {
+        if (!picker->isHidden()) {
+            finishSlides(picker);
+            picker->hide();
+        }
+    }
+}
+
+void QuenaroAppDelegate::resetToToday() {
+    hasAdjustedDate_ = false;
+    updateLocalTime();
+}
+
+void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
+    outlets_.ephemeris->setLatitude(place.latitudeDegrees, place.longitudeDegrees);
+    followZone();
+    showPlace();
+    redrawViews();
+}
+
+void QuenaroAppDelegate::setUsePlaceTimeZone(bool usePlaceZone) {
+    outlets_.settings->setBoolValue(kUsePlaceTimeZone, usePlaceZone);
+    followZone();
+    showPlace();
+    redrawViews();
+}
+
+void QuenaroAppDelegate::redrawViews() {
+    for (QWidget* view : {outlets_.orreryView, outlets_.armillaryView, outlets_.timelineView,
+                          outlets_.ephemerisView}) {
+        view->update();
+    }
+}
+
+void QuenaroAppDelegate::setPickerDates(const EphemerisDate& date) {
+    outlets_.orreryTimePicker->setDate(date);
+    outlets_.orreryDatePicker->setDate(date);
+}
+
+void QuenaroAppDelegate::followZone() {
+    const TimeZone zone = zoneInUse();
+    // Models made inside the model's own operations read their dates in the default zone.
+    TimeZone::setDefaultZone(zone);
+    EphemerisDate date = outlets_.ephemeris->date();
+    if (date.timeZone() != zone) {
+        date.setTimeZone(zone);
+        outlets_.ephemeris->setDate(date);
+        setPickerDates(date);
+    }
+}
+
+void QuenaroAppDelegate::showPlace() {
+    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
+    outlets_.placeButton->setText(QStringLiteral("%1 \u00B7 %2 \u00B7 %3")
+                                      .arg(placeTitle(place))
+                                      .arg(QString::fromStdString(zoneInUse().name()))
+                                      .arg(placeOriginText(place.origin)));
+}
+
+}  // namespace quenaro

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "app/ObserverPlace.h"
+#include "time/EphemerisDate.h"
+
+class QAbstractButton;
+class QTabWidget;
+class QTimer;
+class QWidget;
+
+namespace quenaro {
+
+class AppSettings;
+class CurrentLocation;
+class DateTimePicker;
+class Ephemeris;
+
+/// The shell of the application: keeps the one shared model on the current minute by a
+/// 2-second clock tick, re-dates it from the date and time pickers or a drag on the dial,
+/// moves it when the place changes, and after every change asks the four views to redraw
+/// (orrery, armillary sphere, timeline, sheet, in that order). Main thread only.
+class QuenaroAppDelegate : public QObject {
+    Q_OBJECT
+
+  public:
+    /// The current moment (tests give their own clock).
+    using Clock = std::function<double()>;
+
+    /// The objects the interface description connects to the delegate before launch.
+    struct Outlets {
+        QWidget* window = nullptr;
+        Ephemeris* ephemeris = nullptr;
+        QWidget* orreryViewController = nullptr;
+        QWidget* orreryView = nullptr;
+        QWidget* timelineView = nullptr;
+        QWidget* armillaryViewController = nullptr;
+        QWidget* armillaryView = nullptr;
+        QWidget* ephmerisViewController = nullptr;
+        QWidget* ephemerisView = nullptr;
+        DateTimePicker* orreryDatePicker = nullptr;
+        DateTimePicker* orreryTimePicker = nullptr;
+        QTabWidget* tabBarController = nullptr;
+        /// The window's line that shows the place and opens the place dialog.
+        QAbstractButton* placeButton = nullptr;
+        CurrentLocation* currentLocation = nullptr;
+        AppSettings* settings = nullptr;
+    };
+
+    /// `clock` gives the current moment in seconds since 2001-01-01 00:00:00 GMT; without
+    /// one the system clock is used.
+    QuenaroAppDelegate(const Outlets& outlets, Clock clock = {}, QObject* parent = nullptr);
+
+    /// The start-up steps: wraps the sheet in its scroll view, installs the three tabs,
+    /// starts the clock tick, shows the window and follows the place.
+    void applicationDidFinishLaunching();
+
+    /// True once the user has set a date or time with a picker (the tick then leaves the
+    /// model alone until resetToToday()).
+    bool hasAdjustedDate() const { return hasAdjustedDate_; }
+    /// The zone the model's dates are read in: the place's own zone when the setting
+    /// UsePlaceTimeZone is on and the place has one, else the device's zone.
+    TimeZone zoneInUse() const;
+
+  public slots:
+    /// The clock tick: re-dates the model to now when the minute of the hour has changed,
+    /// unless the user has set a date.
+    void updateLocalTime();
+    /// Re-dates the model to the date (a drag on the dial); leaves hasAdjustedDate alone.
+    void changeDate(const quenaro::EphemerisDate& date);
+    /// The date picker's and the time picker's value-changed actions.
+    void dateChanged();
+    void timeChanged();
+    /// Slides the date picker or the time picker up (when not already shown).
+    void setOrreryDate();
+    void setOrreryTime();
+    /// Hides whichever picker is shown.
+    void hideDateTime();
+    /// Returns from a picked date to the running clock.
+    void resetToToday();
+    /// The place has changed: moves the model and redraws.
+    void betterLocation(const quenaro::ObserverPlace& place);
+    /// Reads dates in the place's own zone (or the device's).
+    void setUsePlaceTimeZone(bool usePlaceZone);
+
+  private:
+    void redrawViews();
+    void showPicker(DateTimePicker* shown, DateTimePicker* other);
+    void setPickerDates(const EphemerisDate& date);
+    /// Re-reads the model's date in the zone in use when that zone has changed.
+    void followZone();
+    void showPlace();
+    EphemerisDate now() const;
+
+    Outlets outlets_;
+    Clock clock_;
+    TimeZone deviceZone_;
+    QTimer* timer_ = nullptr;
+    bool hasAdjustedDate_ = false;
+};
+
+}  // namespace quenaro

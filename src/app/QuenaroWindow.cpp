@@ -1,0 +1,33 @@
+#include "app/QuenaroWindow.h"
+
+#include <QCloseEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/AppSettings.h"
+
+namespace quenaro {
+
+namespace {
+constexpr QSize kPhoneSize(360, 640);
+}  // namespace
+
+QuenaroWindow::QuenaroWindow(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), settings_(settings), tabs_(new QTabWidget(this)) {
+    setWindowTitle(QStringLiteral("Quenaro"));
+    tabs_->setObjectName(QStringLiteral("tabBarController"));
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setDocumentMode(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+    resize(settings_.windowSize().value_or(kPhoneSize));
+}
+
+void QuenaroWindow::closeEvent(QCloseEvent* event) {
+    settings_.setWindowSize(size());
+    settings_.sync();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace quenaro

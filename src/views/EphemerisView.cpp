@@ -1,0 +1,26 @@
+#include "views/EphemerisView.h"
+
+#include <QLocale>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "views/EphemerisSheetPainter.h"
+
+namespace quenaro {
+
+EphemerisView::EphemerisView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(static_cast<int>(kSheetWidth), static_cast<int>(kSheetHeight));
+}
+
+void EphemerisView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (ephemeris_ == nullptr) {
+        painter.fillRect(event->rect(), Qt::black);
+        return;
+    }
+    const bool metric = QLocale::system().measurementSystem() == QLocale::MetricSystem;
+    drawEphemerisSheet(*ephemeris_, metric, event->rect(), painter);
+}
+
+}  // namespace quenaro

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace quenaro {
+
+class Ephemeris;
+
+/// One bar of the day timeline: when its body is above the bar's altitude, as fractions of
+/// the day (0 midnight, 1 the next midnight; seconds ignored).
+struct TimelineBar {
+    enum class Span {
+        /// From `riseFraction` to `setFraction`; a rise later than the set runs over midnight.
+        Interval,
+        /// No crossing that day and the body above the bar's altitude at local noon.
+        UpAllDay,
+        /// No crossing that day and the body below it at local noon.
+        DownAllDay,
+        /// The day lies too near the end of the years the model supports to be calculated.
+        Unknown
+    };
+
+    std::string title;
+    Span span = Span::Interval;
+    double riseFraction = 0.0;  // [0, 1), used for Span::Interval only
+    double setFraction = 0.0;   // [0, 1), used for Span::Interval only
+    /// The transit marker's place; none for the twilights and when the span is not an interval.
+    std::optional<double> transitFraction;
+    /// The Moon's bar is white, the others yellow.
+    bool moon = false;
+};
+
+/// What the timeline shows: the now line and the five bars (Sun, civil, nautical and
+/// astronomical twilight, Moon), top to bottom.
+struct TimelineContent {
+    double nowFraction = 0.0;  // [0, 1)
+    std::array<TimelineBar, 5> bars;
+};
+
+/// The timeline of the model's local calendar day. A bar whose event does not happen that day
+/// is up or down all day by the body's altitude at local noon against the altitude the event
+/// is defined by (Ephemeris::eventAltitude).
+TimelineContent timelineContent(const Ephemeris& model);
+
+}  // namespace quenaro

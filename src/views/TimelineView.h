@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quenaro {
+
+class Ephemeris;
+
+/// The day timeline on screen: each paint draws the shared model with drawTimeline().
+class TimelineView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TimelineView(QWidget* parent = nullptr);
+
+    /// The model drawn (not owned; connected by the interface description).
+    void setEphemeris(const Ephemeris* model) { ephemeris_ = model; }
+
+    QSize sizeHint() const override { return {320, 120}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const Ephemeris* ephemeris_ = nullptr;
+};
+
+}  // namespace quenaro

@@ -1,0 +1,105 @@
+// Drawing a view offscreen into a PNG or PDF file, with the same paint functions the
+// window uses.
+
+#include "views/ViewRendering.h"
+
+#include <QImage>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+#include <functional>
+
+#include "views/EphemerisSheetPainter.h"
+#include "views/TimelinePainter.h"
+
+namespace quenaro {
+
+namespace {
+
+/// The PDF's user space: one unit a point.
+constexpr int kPointsPerInch = 72;
+
+using PaintFunction = std::function<void(QPainter&, QSizeF)>;
+
+PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model) {
+    switch (view) {
+        case RenderedView::Sheet:
+            return [&model](QPainter& painter, QSizeF size) {
+                drawEphemerisSheet(model, true, QRectF(QPointF(0, 0), size), painter);
+            };
+        case RenderedView::Timeline:
+            return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
+    }
+    return {};
+}
+
+[[noreturn]] void fail(const QString& path, const QString& reason) {
+    throw RenderError(QStringLiteral("cannot write %1: %2").arg(path, reason).toStdString());
+}
+
+void writePdf(const PaintFunction& paint, QSizeF size, QSaveFile& file) {
+    QPdfWriter writer(&file);
+    writer.setResolution(kPointsPerInch);
+    writer.setPageSize(QPageSize(size, QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    if (!painter.isActive()) {
+        fail(file.fileName(), QStringLiteral("the PDF page could not be started"));
+    }
+    paint(painter, size);
+}
+
+void writePng(const PaintFunction& paint, QSizeF size, double scale, QSaveFile& file) {
+    QImage image(static_cast<int>(std::ceil(size.width() * scale)),
+                 static_cast<int>(std::ceil(size.height() * scale)),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        fail(file.fileName(), QStringLiteral("no memory for an image of %1 x %2 pixels")
+                                  .arg(size.width() * scale)
+                                  .arg(size.height() * scale));
+    }
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        paint(painter, size);
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        fail(file.fileName(), writer.errorString());
+    }
+}
+
+}  // namespace
+
+QSizeF defaultRenderSize(RenderedView view) {
+    switch (view) {
+        case RenderedView::Sheet:
+            return {kSheetWidth, kSheetHeight};
+        case RenderedView::Timeline:
+            return {320.0, 120.0};
+    }
+    return {};
+}
+
+void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
+                const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        fail(path, file.errorString());
+    }
+    const PaintFunction paint = paintFunctionFor(view, model);
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        writePdf(paint, size, file);
+    } else {
+        writePng(paint, size, scale, file);
+    }
+    if (!file.commit()) {
+        fail(path, file.errorString());
+    }
+}
+
+}  // namespace quenaro

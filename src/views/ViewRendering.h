@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <stdexcept>
+
+namespace quenaro {
+
+class Ephemeris;
+
+/// The views that can be drawn to a file.
+enum class RenderedView { Sheet, Timeline };
+
+/// A file that could not be written; the message names it and says why.
+class RenderError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The size a view is drawn at when none is asked for, points: the sheet's page 320 x 1500,
+/// the timeline 320 x 120.
+QSizeF defaultRenderSize(RenderedView view);
+
+/// Draws the view of the model at `size` points into the file `path`: a vector PDF page of
+/// that size in points when the name ends in ".pdf" (any case), else a PNG of size x scale
+/// pixels (scale 1-4; the view drawn at that device pixel ratio). The file appears whole or
+/// not at all: it is written beside the target and renamed over it when complete. The sheet
+/// shows the Moon's distance in kilometres. Needs a QGuiApplication (the offscreen platform
+/// will do). Throws RenderError when the file cannot be written or the image not allocated.
+void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
+                const QString& path);
+
+}  // namespace quenaro

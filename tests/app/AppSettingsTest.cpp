@@ -1,0 +1,119 @@
+// The settings: registered defaults for absent or malformed keys, and the stored place read
+// all-or-nothing and written as one.
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QVariant>
+#include <cmath>
+#include <limits>
+
+#include "AppTestSupport.h"
+
+namespace quenaro {
+namespace {
+
+using testing::TemporarySettings;
+
+TEST(AppSettings, AbsentKeysReadTheirRegisteredDefaults) {
+    TemporarySettings temporary;
+    const AppSettings& settings = temporary.settings();
+    EXPECT_FALSE(settings.boolValue(QStringLiteral("Facing")));
+    EXPECT_EQ(settings.intValue(QStringLiteral("Audience")), 0);
+    for (const char* shown :
+         {"ShowAltAz", "ShowEcliptic", "ShowRaDec", "ShowConstellationLines", "FollowLocation"}) {
+        EXPECT_TRUE(settings.boolValue(QString::fromLatin1(shown))) << shown;
+    }
+    EXPECT_FALSE(settings.boolValue(QStringLiteral("ShowCircles")));
+    EXPECT_FALSE(settings.boolValue(QStringLiteral("UsePlaceTimeZone")));
+    EXPECT_FLOAT_EQ(static_cast<float>(settings.numberValue(QStringLiteral("ShowMinMagnitude"))),
+                    4.5f);
+    EXPECT_FALSE(settings.storedPlace().has_value());
+    EXPECT_FALSE(settings.windowSize().has_value());
+}
+
+TEST(AppSettings, StoredValuesWinAndMalformedOnesReadTheDefault) {
+    TemporarySettings temporary;
+    {
+        QSettings file(temporary.path(), QSettings::IniFormat);
+        file.setValue("Facing", "true");
+        file.setValue("ShowAltAz", "no way");
+        file.setValue("ShowMinMagnitude", "nan");
+        file.setValue("ShowCircles", 1);
+        file.setValue("Audience", "2");
+        file.setValue("WindowSize", QSize(-5, 40));
+    }
+    const AppSettings settings = temporary.reopened();
+    EXPECT_TRUE(settings.boolValue(QStringLiteral("Facing")));
+    EXPECT_TRUE(settings.boolValue(QStringLiteral("ShowAltAz")));
+    EXPECT_DOUBLE_EQ(settings.numberValue(QStringLiteral("ShowMinMagnitude")), 4.5);
+    EXPECT_TRUE(settings.boolValue(QStringLiteral("ShowCircles")));
+    EXPECT_EQ(settings.intValue(QStringLiteral("Audience")), 2);
+    EXPECT_FALSE(settings.windowSize().has_value());
+}
+
+TEST(AppSettings, StoredPositionIsReadAllOrNothing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        const char* name;
+        QVariant latitude;   // invalid: key absent
+        QVariant longitude;  // invalid: key absent
+        bool used;
+    };
+    const Row rows[] = {
+        {"nothing stored", {}, {}, false},
+        {"zero is a position", 0.0, 0.0, true},
+        {"south-west corner", -90.0, -180.0, true},
+        {"latitude without longitude", 52.5, {}, false},
+        {"longitude without latitude", {}, 13.4, false},
+        {"not a number", nan, 13.4, false},
+        {"text", "fifty", 13.4, false},
+        {"latitude beyond the pole", 90.5, 13.4, false},
+        {"longitude beyond the date line", 52.5, -180.01, false},
+        {"infinite", 52.5, std::numeric_limits<double>::infinity(), false},
+    };
+    for (const Row& row : rows) {
+        TemporarySettings temporary;
+        {
+            QSettings file(temporary.path(), QSettings::IniFormat);
+            if (row.latitude.isValid()) {
+                file.setValue("LastLat", row.latitude);
+            }
+            if (row.longitude.isValid()) {
+                file.setValue("LastLon", row.longitude);
+            }
+        }
+        const std::optional<ObserverPlace> place = temporary.reopened().storedPlace();
+        ASSERT_EQ(place.has_value(), row.used) << row.name;
+        if (place) {
+            EXPECT_EQ(place->latitudeDegrees, row.latitude.toDouble()) << row.name;
+            EXPECT_EQ(place->longitudeDegrees, row.longitude.toDouble()) << row.name;
+            EXPECT_EQ(place->origin, ObserverPlace::Origin::Remembered) << row.name;
+        }
+    }
+}
+
+TEST(AppSettings, StoringAPlaceWritesItsFourKeysToTheFileAtOnce) {
+    TemporarySettings temporary;
+    ObserverPlace tromso{69.6489, 18.9551, QStringLiteral("Tromsø"), QStringLiteral("Europe/Oslo"),
+                         ObserverPlace::Origin::Chosen};
+    temporary.settings().storePlace(tromso);
+    // Read by another reader of the file, without the writer's cache.
+    std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_DOUBLE_EQ(stored->latitudeDegrees, 69.6489);
+    EXPECT_DOUBLE_EQ(stored->longitudeDegrees, 18.9551);
+    EXPECT_EQ(stored->name, QStringLiteral("Tromsø"));
+    EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+
+    // A place known by coordinates only drops the old name and zone.
+    temporary.settings().storePlace({-33.9, 18.4, {}, {}, ObserverPlace::Origin::Fix});
+    stored = temporary.reopened().storedPlace();
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_DOUBLE_EQ(stored->latitudeDegrees, -33.9);
+    EXPECT_TRUE(stored->name.isEmpty());
+    EXPECT_TRUE(stored->zone.isEmpty());
+}
+
+}  // namespace
+}  // namespace quenaro

@@ -1,0 +1,304 @@
+// The shell: start-up, the clock tick's minute rule, the redraw fan-out's order, the pickers'
+// show and hide rules, a picked date held until "Now", and places from the service, the
+// place dialog and the place's own zone.
+
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/CurrentLocation.h"
+#include "app/DateTimePicker.h"
+#include "app/InterfaceDescription.h"
+#include "app/OrreryScreen.h"
+#include "app/PlaceDialog.h"
+#include "app/QuenaroWindow.h"
+#include "model/Ephemeris.h"
+#include "views/EphemerisScrollView.h"
+#include "views/EphemerisView.h"
+
+namespace quenaro {
+namespace {
+
+using testing::ScriptedPositionSource;
+using testing::TemporarySettings;
+
+/// 2026-03-14 10:15:20 UTC, seconds since the reference date.
+double marchMorning() {
+    return EphemerisDate::dateWithYear(2026, 3, 14, 10, 15, 20, TimeZone::gmt())
+        .timeIntervalSinceReferenceDate();
+}
+
+constexpr double kMinute = 60.0;
+constexpr double kDay = 86400.0;
+
+/// The whole interface on a clock the test sets, launched, with a scripted location service.
+class Shell : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        TimeZone::setDefaultZone(TimeZone::gmt());
+        InterfaceOptions options;
+        options.makeSource = [this](QObject* parent) {
+            source = new ScriptedPositionSource(parent);
+            return source;
+        };
+        options.clock = [this] { return now; };
+        ui = loadInterface(temporary.settings(), options);
+        ui->delegate->applicationDidFinishLaunching();
+    }
+
+    QuenaroAppDelegate& delegate() { return *ui->delegate; }
+    double modelInstant() const { return ui->ephemeris->date().timeIntervalSinceReferenceDate(); }
+    DateTimePicker* datePicker() const { return ui->orreryScreen->datePicker(); }
+    DateTimePicker* timePicker() const { return ui->orreryScreen->timePicker(); }
+
+    TemporarySettings temporary;
+    double now = marchMorning();
+    ScriptedPositionSource* source = nullptr;
+    std::unique_ptr<Interface> ui;
+};
+
+TEST_F(Shell, LaunchInstallsExactlyThreeTabsAtTheBottomAndTheSheetInItsScrollView) {
+    QTabWidget* tabs = ui->window->tabBarController();
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Orrery"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Sky"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Sheet"));
+    EXPECT_EQ(tabs->tabPosition(), QTabWidget::South);
+    EXPECT_EQ(ui->window->size(), QSize(360, 640));
+    auto* scroll =
+        qobject_cast<EphemerisScrollView*>(ui->ephemerisView->parentWidget()->parentWidget());
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(ui->ephemerisView->size(), QSize(320, 1500));
+    EXPECT_EQ(modelInstant(), now);
+    const QString placeLine = ui->orreryScreen->placeButton()->text();
+    EXPECT_TRUE(placeLine.contains(QStringLiteral("45.00° N, 90.00° W")))
+        << placeLine.toStdString();
+    EXPECT_TRUE(placeLine.contains(QStringLiteral("fallback"))) << placeLine.toStdString();
+    EXPECT_EQ(source->starts, 1);
+}
+
+TEST_F(Shell, TickRedatesOnlyWhenTheMinuteOfTheHourDiffers) {
+    const double start = now;
+    struct Step {
+        const char* name;
+        double secondsFromStart;
+        bool redated;
+    };
+    const Step steps[] = {
+        {"same minute", 30.0, false},
+        {"days later, same minute of the hour", 3 * kDay + 20.0, false},
+        {"an hour later", 3600.0, false},
+        {"the next minute", kMinute, true},
+        {"a minute later again", 2 * kMinute, true},
+    };
+    for (const Step& step : steps) {
+        const double before = modelInstant();
+        now = start + step.secondsFromStart;
+        delegate().updateLocalTime();
+        EXPECT_EQ(modelInstant(), step.redated ? now : before) << step.name;
+        if (step.redated) {
+            EXPECT_EQ(timePicker()->date(TimeZone::gmt()).timeIntervalSinceReferenceDate(), now);
+            EXPECT_EQ(datePicker()->date(TimeZone::gmt()).timeIntervalSinceReferenceDate(), now);
+        }
+    }
+}
+
+TEST_F(Shell, APickedDateHoldsTheModelUntilNow) {
+    delegate().setOrreryDate();
+    ASSERT_FALSE(datePicker()->isHidden());
+    auto* calendar = datePicker()->findChild<QCalendarWidget*>();
+    ASSERT_NE(calendar, nullptr);
+    calendar->setSelectedDate(QDate(2026, 3, 20));  // as a click on the 20th does
+
+    const double picked = now + 6 * kDay;
+    EXPECT_EQ(modelInstant(), picked);
+    EXPECT_TRUE(delegate().hasAdjustedDate());
+    EXPECT_EQ(timePicker()->date(TimeZone::gmt()).timeIntervalSinceReferenceDate(), picked);
+
+    now += 5 * kMinute;
+    delegate().updateLocalTime();
+    EXPECT_EQ(modelInstant(), picked);
+
+    // A new place keeps the picked date.
+    source->report(QGeoPositionInfo(QGeoCoordinate(69.65, 18.96), QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(ui->ephemeris->latitude(), 69.65);
+    EXPECT_EQ(modelInstant(), picked);
+    EXPECT_TRUE(delegate().hasAdjustedDate());
+
+    delegate().resetToToday();
+    EXPECT_FALSE(delegate().hasAdjustedDate());
+    EXPECT_EQ(modelInstant(), now);
+}
+
+TEST_F(Shell, ADragsDateIsLeftAtTheNextMinute) {
+    const EphemerisDate dragged(now - 40 * kDay + 7 * kMinute, TimeZone::gmt());
+    delegate().changeDate(dragged);
+    EXPECT_EQ(modelInstant(), dragged.timeIntervalSinceReferenceDate());
+    EXPECT_FALSE(delegate().hasAdjustedDate());
+    now += kMinute;
+    delegate().updateLocalTime();
+    EXPECT_EQ(modelInstant(), now);
+}
+
+TEST_F(Shell, PickersSlideUpOneAtATimeAndHideAtTheirRestingPlace) {
+    ui->window->resize(360, 640);
+    QCoreApplication::processEvents();
+    const QPoint dateRest = datePicker()->pos();
+    const QPoint timeRest = timePicker()->pos();
+    EXPECT_EQ(dateRest.y() + datePicker()->height(), ui->orreryScreen->height());
+
+    delegate().setOrreryDate();
+    EXPECT_FALSE(datePicker()->isHidden());
+    EXPECT_TRUE(timePicker()->isHidden());
+    EXPECT_EQ(datePicker()->pos(), dateRest + QPoint(0, datePicker()->height()));
+
+    // Shown already: neither re-reads the model's date nor moves.
+    const QDateTime shownWallTime = datePicker()->wallTime();
+    ui->ephemeris->setDate(EphemerisDate(now + 2 * kDay, TimeZone::gmt()));
+    delegate().setOrreryDate();
+    EXPECT_EQ(datePicker()->wallTime(), shownWallTime);
+
+    delegate().setOrreryTime();
+    EXPECT_TRUE(datePicker()->isHidden());
+    EXPECT_EQ(datePicker()->pos(), dateRest);
+    EXPECT_FALSE(timePicker()->isHidden());
+    EXPECT_EQ(timePicker()->wallTime().date(), QDate(2026, 3, 16));
+
+    // A press on the sheet hides the pickers; scrolling is the scroll view's as usual.
+    auto* scroll =
+        qobject_cast<EphemerisScrollView*>(ui->ephemerisView->parentWidget()->parentWidget());
+    ASSERT_NE(scroll, nullptr);
+    QTest::mousePress(scroll->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(timePicker()->isHidden());
+    EXPECT_EQ(timePicker()->pos(), timeRest);
+    delegate().hideDateTime();
+    EXPECT_TRUE(datePicker()->isHidden());
+    EXPECT_FALSE(delegate().hasAdjustedDate());
+}
+
+TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {
+    QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
+    auto* dialog = ui->window->findChild<PlaceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+
+    dialog->latitudeField()->setText(QStringLiteral("91"));
+    QTest::mouseClick(dialog->goButton(), Qt::LeftButton);
+    EXPECT_EQ(ui->ephemeris->latitude(), 45.0);
+
+    dialog->latitudeField()->setText(QStringLiteral("69.6489"));
+    dialog->longitudeField()->setText(QStringLiteral("18.9551"));
+    QTest::mouseClick(dialog->goButton(), Qt::LeftButton);
+    EXPECT_EQ(ui->ephemeris->latitude(), 69.6489);
+    EXPECT_EQ(ui->ephemeris->longitude(), 18.9551);
+    EXPECT_EQ(source->stops, 1);
+    EXPECT_TRUE(ui->orreryScreen->placeButton()->text().contains(QStringLiteral("chosen")));
+    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    EXPECT_EQ(stored->latitudeDegrees, 69.6489);
+    // Typed coordinates take the zone the zone map gives there.
+    EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+}
+
+TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {
+    QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
+    auto* dialog = ui->window->findChild<PlaceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(dialog->searchField(), QStringLiteral("troms"));
+    ASSERT_GT(dialog->resultList()->count(), 0);
+    EXPECT_TRUE(dialog->resultList()->item(0)->text().startsWith(QStringLiteral("Tromsø, Norway")));
+    QTest::keyClick(dialog->searchField(), Qt::Key_Return);
+
+    EXPECT_NEAR(ui->ephemeris->latitude(), 69.6489, 1e-4);
+    EXPECT_NEAR(ui->ephemeris->longitude(), 18.9551, 1e-4);
+    EXPECT_TRUE(ui->orreryScreen->placeButton()->text().startsWith(QStringLiteral("Tromsø")));
+    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->name, QStringLiteral("Tromsø"));
+    EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+    EXPECT_FALSE(ui->currentLocation->following());
+}
+
+TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
+    ui->currentLocation->choosePlace({69.6489, 18.9551, QStringLiteral("Tromsø"),
+                                      QStringLiteral("Europe/Oslo"),
+                                      ObserverPlace::Origin::Chosen});
+    EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
+
+    delegate().setUsePlaceTimeZone(true);
+    EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::named("Europe/Oslo"));
+    EXPECT_EQ(modelInstant(), now);
+    EXPECT_EQ(ui->ephemeris->date().hourOfDay(), 11);
+    EXPECT_TRUE(
+        ui->orreryScreen->placeButton()->text().contains(QStringLiteral("Tromsø · Europe/Oslo")));
+
+    delegate().setUsePlaceTimeZone(false);
+    EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
+    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("UsePlaceTimeZone")) == false);
+}
+
+/// Records which top-level widgets are asked to repaint, in order.
+class UpdateOrder : public QObject {
+  public:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest) {
+            order.push_back(receiver->objectName());
+        }
+        return false;
+    }
+    QStringList order;
+};
+
+TEST(QuenaroAppDelegate, RedrawFanOutGoesToOrreryArmillaryTimelineAndSheetInThatOrder) {
+    TimeZone::setDefaultZone(TimeZone::gmt());
+    TemporarySettings temporary;
+    CurrentLocation location(temporary.settings(), {});
+    Ephemeris model(EphemerisDate(marchMorning()), 45.0, -90.0);
+    DateTimePicker datePicker(DateTimePicker::Mode::Date);
+    DateTimePicker timePicker(DateTimePicker::Mode::Time);
+    // Each view its own window, so each repaint is its own event.
+    QWidget orrery;
+    QWidget armillary;
+    QWidget timeline;
+    QWidget sheet;
+    int index = 0;
+    for (QWidget* view : {&sheet, &timeline, &armillary, &orrery}) {
+        view->setObjectName(QStringList{"sheet", "timeline", "armillary", "orrery"}[index++]);
+        view->resize(40, 40);
+        view->show();
+    }
+    QuenaroAppDelegate::Outlets outlets;
+    outlets.ephemeris = &model;
+    outlets.orreryView = &orrery;
+    outlets.armillaryView = &armillary;
+    outlets.timelineView = &timeline;
+    outlets.ephemerisView = &sheet;
+    outlets.orreryDatePicker = &datePicker;
+    outlets.orreryTimePicker = &timePicker;
+    outlets.currentLocation = &location;
+    outlets.settings = &temporary.settings();
+    double now = marchMorning();
+    QuenaroAppDelegate delegate(outlets, [&now] { return now; });
+    QCoreApplication::processEvents();
+
+    UpdateOrder updates;
+    QCoreApplication::instance()->installEventFilter(&updates);
+    now += 30.0;
+    delegate.updateLocalTime();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(updates.order.isEmpty());
+
+    now += kMinute;
+    delegate.updateLocalTime();
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&updates);
+    EXPECT_EQ(updates.order, (QStringList{"orrery", "armillary", "timeline", "sheet"}));
+}
+
+}  // namespace
+}  // namespace quenaro

@@ -1,0 +1,135 @@
+// `quenaro render`: image and page sizes, refused input, and files that cannot be written.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <string>
+
+#include "CommandLineSupport.h"
+
+namespace quenaro {
+namespace {
+
+using testing::runQuenaro;
+
+/// The moment and place every run here draws.
+#define BERLIN_EVENING \
+    "--date", "2026-12-07T21:08", "--tz", "Europe/Berlin", "--lat", "52.5", "--lon", "13.4"
+
+class RenderCommand : public ::testing::Test {
+  protected:
+    std::string path(const char* name) const { return directory.filePath(name).toStdString(); }
+    QTemporaryDir directory;
+};
+
+TEST_F(RenderCommand, PngsHaveTheSizeInPointsTimesTheScale) {
+    struct Row {
+        const char* view;
+        const char* size;   // null: the view's default
+        const char* scale;  // null: 2
+        QSize pixels;
+    };
+    const Row rows[] = {
+        {"sheet", nullptr, nullptr, {640, 3000}}, {"timeline", nullptr, nullptr, {640, 240}},
+        {"timeline", "100x50", "1.5", {150, 75}}, {"timeline", "1x1", "1", {1, 1}},
+        {"sheet", "320X700", "4", {1280, 2800}},
+    };
+    for (const Row& row : rows) {
+        const std::string file = path("view.png");
+        std::vector<const char*> arguments{"quenaro",  "render",     row.view,
+                                           "--output", file.c_str(), BERLIN_EVENING};
+        if (row.size != nullptr) {
+            arguments.insert(arguments.end(), {"--size", row.size});
+        }
+        if (row.scale != nullptr) {
+            arguments.insert(arguments.end(), {"--scale", row.scale});
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err),
+                  kExitSuccess)
+            << err.str();
+        EXPECT_EQ(out.str(), "");
+        const QImage image(QString::fromStdString(file));
+        EXPECT_EQ(image.size(), row.pixels) << row.view << " " << (row.size ? row.size : "");
+    }
+}
+
+TEST_F(RenderCommand, PdfIsOnePageOfTheSizeInPoints) {
+    const std::string file = path("timeline.PDF");
+    const auto run = runQuenaro({"render", "timeline", "--output", file.c_str(), BERLIN_EVENING});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    QFile pdf(QString::fromStdString(file));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 320.000000 120.000000]"))
+        << bytes.left(2000).toStdString();
+    EXPECT_TRUE(bytes.contains("/Count 1"));
+}
+
+TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
+    const std::string file = path("refused.png");
+    const char* output = file.c_str();
+    struct Row {
+        std::vector<const char*> arguments;
+        const char* named;
+    };
+    const Row rows[] = {
+        {{"render", "orrery", "--output", output}, "view 'orrery'"},
+        {{"render", "sheet", "--output", output, "--size", "0x10"}, "--size '0x10'"},
+        {{"render", "sheet", "--output", output, "--size", "4097x10"}, "--size '4097x10'"},
+        {{"render", "sheet", "--output", output, "--size", "320"}, "--size '320'"},
+        {{"render", "sheet", "--output", output, "--size", "nanx10"}, "--size"},
+        {{"render", "sheet", "--output", output, "--size", "320x"}, "--size"},
+        {{"render", "sheet", "--output", output, "--scale", "0.5"}, "--scale '0.5'"},
+        {{"render", "sheet", "--output", output, "--scale", "5"}, "--scale '5'"},
+        {{"render", "sheet", "--output", output, "--scale", "inf"}, "--scale"},
+        {{"render", "sheet", "--output", output, "--lat", "91"}, "--lat"},
+        {{"render", "sheet"}, "--output"},
+        {{"render", "sheet", "--output", ""}, "--output"},
+    };
+    for (const Row& row : rows) {
+        std::vector<const char*> argv{"quenaro"};
+        argv.insert(argv.end(), row.arguments.begin(), row.arguments.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err),
+                  kExitBadInput)
+            << row.named;
+        EXPECT_NE(err.str().find(row.named), std::string::npos) << err.str();
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(file))) << row.named;
+    }
+}
+
+TEST_F(RenderCommand, AFileThatCannotBeWrittenFailsWithStatusOneAndLeavesNothingBehind) {
+    const std::string missingFolder = path("no/such/folder/view.png");
+    auto run = runQuenaro({"render", "sheet", "--output", missingFolder.c_str()});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
+
+    // A folder under the asked name stays what it was.
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("taken.png")));
+    const std::string taken = path("taken.png");
+    run = runQuenaro({"render", "timeline", "--output", taken.c_str()});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_TRUE(QDir(QString::fromStdString(taken)).exists());
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+TEST_F(RenderCommand, AnExistingFileIsReplacedWhole) {
+    const std::string file = path("view.png");
+    QFile old(QString::fromStdString(file));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'x'));
+    old.close();
+    const auto run = runQuenaro({"render", "timeline", "--output", file.c_str(), BERLIN_EVENING});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(640, 240));
+}
+
+}  // namespace
+}  // namespace quenaro
