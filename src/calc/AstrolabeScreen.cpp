@@ -125,7 +125,7 @@ AstrolabeCalc* buildAstrolabeScreen(Ephemeris& model, QWidget* screen) {
     left->addStretch();
 
     auto* fauxTableView = new QWidget(screen);
-    fauxTableView->setMinimumSize(320, 300);
+    fauxTableView->setMinimumSize(420, 320);
     outlets.fauxTableView = fauxTableView;
     auto* layout = new QHBoxLayout(screen);
     layout->addLayout(left);
