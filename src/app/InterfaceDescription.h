@@ -9,6 +9,7 @@ namespace quenaro {
 
 class AppSettings;
 class ArmillaryView;
+class AstrolabeCalc;
 class EphemerisView;
 class OrreryScreen;
 class QuenaroWindow;
@@ -32,6 +33,9 @@ struct Interface {
     EphemerisView* ephemerisView = nullptr;
     QWidget* orreryView = nullptr;
     ArmillaryView* armillaryView = nullptr;
+    /// The astrolabe calculator's screen (a window of its own) and its controller.
+    QWidget* astrolabeScreen = nullptr;
+    AstrolabeCalc* astrolabeCalc = nullptr;
 };
 
 /// How the interface meets the world: the location service and the clock (tests give their
