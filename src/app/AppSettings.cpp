@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 
 #include <QSettings>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -16,6 +17,8 @@ const QString kPlaceName = QStringLiteral("PlaceName");
 const QString kPlaceZone = QStringLiteral("PlaceZone");
 const QString kWindowSize = QStringLiteral("WindowSize");
 constexpr int kLargestWindowSide = 16384;
+/// The star chart's magnitude limit is taken within these (a float holds them exactly).
+constexpr double kFaintestLimitMagnitude = 30.0;
 
 struct RegisteredDefault {
     const char* key;
@@ -176,6 +179,19 @@ void AppSettings::storePlace(const ObserverPlace& place) {
         store_->setValue(kPlaceZone, place.zone);
     }
     store_->sync();
+}
+
+ArmillarySettings AppSettings::armillarySettings() const {
+    ArmillarySettings chart;
+    chart.showAltAz = boolValue(QStringLiteral("ShowAltAz"));
+    chart.showEcliptic = boolValue(QStringLiteral("ShowEcliptic"));
+    chart.showRaDec = boolValue(QStringLiteral("ShowRaDec"));
+    chart.showConstellationLines = boolValue(QStringLiteral("ShowConstellationLines"));
+    chart.showMinMagnitude =
+        static_cast<float>(std::clamp(numberValue(QStringLiteral("ShowMinMagnitude")),
+                                      -kFaintestLimitMagnitude, kFaintestLimitMagnitude));
+    chart.showCircles = boolValue(QStringLiteral("ShowCircles"));
+    return chart;
 }
 
 std::optional<QSize> AppSettings::windowSize() const {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/ObserverPlace.h"
+#include "views/ArmillarySettings.h"
 
 class QSettings;
 
@@ -47,6 +48,10 @@ class AppSettings {
     /// Stores the place's coordinates, name and zone together and writes them out at once,
     /// so a later run never reads one key new and another old.
     void storePlace(const ObserverPlace& place);
+
+    /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
+    /// ShowConstellationLines, ShowMinMagnitude (taken within -30 to 30) and ShowCircles.
+    ArmillarySettings armillarySettings() const;
 
     /// The window's size in points; none when not stored or not a sensible size.
     std::optional<QSize> windowSize() const;

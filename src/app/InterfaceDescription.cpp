@@ -3,7 +3,10 @@
 
 #include "app/InterfaceDescription.h"
 
+#include <QAction>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -16,11 +19,13 @@
 #include "app/OrreryScreen.h"
 #include "app/PlaceDialog.h"
 #include "app/QuenaroWindow.h"
+#include "calc/AstrolabeCalc.h"
+#include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisView.h"
 #include "views/OrreryView.h"
-#include "views/PlaceholderView.h"
 #include "views/TimelineView.h"
 
 namespace quenaro {
@@ -82,10 +87,9 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
     // Read on every redraw, so a change of the setting shows at once.
     ui->orreryView->setAudienceSource(
         [&settings] { return settings.intValue(QStringLiteral("Audience")); });
-    ui->armillaryView = new PlaceholderView(
-        QStringLiteral("The star chart will be here: the sky above your horizon with its "
-                       "grids, the ecliptic, constellation lines, stars and planets."));
+    ui->armillaryView = new ArmillaryView(settings.armillarySettings());
     ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
+    ui->armillaryView->setEphemeris(ui->ephemeris.get());
     ui->timelineView = new TimelineView;
     ui->timelineView->setObjectName(QStringLiteral("timelineView"));
     ui->timelineView->setEphemeris(ui->ephemeris.get());
@@ -104,6 +108,12 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
         screen->hide();
     }
 
+    // The calculator: a window of its own over the main one, outside the tab list.
+    ui->astrolabeScreen = new QWidget(ui->window.get(), Qt::Window);
+    ui->astrolabeScreen->setObjectName(QStringLiteral("astrolabeViewController"));
+    ui->astrolabeScreen->setWindowTitle(QObject::tr("Astrolabe"));
+    ui->astrolabeCalc = buildAstrolabeScreen(*ui->ephemeris, ui->astrolabeScreen);
+
     QuenaroAppDelegate::Outlets outlets;
     outlets.window = ui->window.get();
     outlets.ephemeris = ui->ephemeris.get();
@@ -117,6 +127,7 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
     outlets.orreryDatePicker = ui->orreryScreen->datePicker();
     outlets.orreryTimePicker = ui->orreryScreen->timePicker();
     outlets.tabBarController = tabs;
+    outlets.astrolabeViewController = ui->astrolabeScreen;
     outlets.placeButton = ui->orreryScreen->placeButton();
     outlets.currentLocation = ui->currentLocation.get();
     outlets.settings = &settings;
@@ -147,6 +158,10 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryDate);
     QObject::connect(dial, &OrreryView::dragInProgressChanged, delegate,
                      &QuenaroAppDelegate::setDragInProgress);
+    QObject::connect(ui->armillaryView, &ArmillaryView::touched, delegate,
+                     &QuenaroAppDelegate::hideDateTime);
+    QObject::connect(orrery->astrolabeButton(), &QPushButton::clicked, delegate,
+                     &QuenaroAppDelegate::showAstrolabe);
     Interface* interface = ui.get();
     QObject::connect(orrery->placeButton(), &QPushButton::clicked, delegate,
                      [interface, &settings] { openPlaceDialog(*interface, settings); });
@@ -157,6 +172,14 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      [window](const QString& title, const QString& message) {
                          showAlert(window, title, message);
                      });
+
+    // The menu: the calculator, also on Ctrl+K.
+    QMenu* tools = ui->window->menuBar()->addMenu(QObject::tr("&Tools"));
+    QAction* astrolabe = tools->addAction(QObject::tr("&Astrolabe Calculator…"));
+    astrolabe->setObjectName(QStringLiteral("astrolabeAction"));
+    astrolabe->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    ui->window->addAction(astrolabe);  // the shortcut works while the menu is closed
+    QObject::connect(astrolabe, &QAction::triggered, delegate, &QuenaroAppDelegate::showAstrolabe);
 
     // Keyboard: the pickers, the clock, the place and the three tabs.
     addShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_D),

@@ -8,6 +8,8 @@
 namespace quenaro {
 
 class AppSettings;
+class ArmillaryView;
+class AstrolabeCalc;
 class EphemerisView;
 class OrreryScreen;
 class OrreryView;
@@ -31,7 +33,10 @@ struct Interface {
     TimelineView* timelineView = nullptr;
     EphemerisView* ephemerisView = nullptr;
     OrreryView* orreryView = nullptr;
-    QWidget* armillaryView = nullptr;
+    ArmillaryView* armillaryView = nullptr;
+    /// The astrolabe calculator's screen (a window of its own) and its controller.
+    QWidget* astrolabeScreen = nullptr;
+    AstrolabeCalc* astrolabeCalc = nullptr;
 };
 
 /// How the interface meets the world: the location service and the clock (tests give their

@@ -22,6 +22,7 @@ OrreryScreen::OrreryScreen(QWidget* orreryView, TimelineView* timelineView, QWid
       dateButton_(new QPushButton(tr("Date"), this)),
       timeButton_(new QPushButton(tr("Time"), this)),
       nowButton_(new QPushButton(tr("Now"), this)),
+      astrolabeButton_(new QPushButton(tr("Astrolabe"), this)),
       datePicker_(new DateTimePicker(DateTimePicker::Mode::Date, this)),
       timePicker_(new DateTimePicker(DateTimePicker::Mode::Time, this)) {
     setObjectName(QStringLiteral("orreryViewController"));
@@ -34,6 +35,10 @@ OrreryScreen::OrreryScreen(QWidget* orreryView, TimelineView* timelineView, QWid
     dateButton_->setToolTip(tr("Pick the date (Ctrl+D)"));
     timeButton_->setToolTip(tr("Pick the time (Ctrl+T)"));
     nowButton_->setToolTip(tr("Back to the running clock (Ctrl+N)"));
+    astrolabeButton_->setObjectName(QStringLiteral("astrolabeButton"));
+    astrolabeButton_->setToolTip(
+        tr("Convert a position between horizontal, equatorial and ecliptic coordinates "
+           "(Ctrl+K)"));
 
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(placeButton_, 1);
@@ -45,6 +50,7 @@ OrreryScreen::OrreryScreen(QWidget* orreryView, TimelineView* timelineView, QWid
     controls->addWidget(dateButton_);
     controls->addWidget(timeButton_);
     controls->addWidget(nowButton_);
+    controls->addWidget(astrolabeButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);

@@ -11,7 +11,8 @@ class DateTimePicker;
 class TimelineView;
 
 /// The first tab: the place line, the dial (kept square) with the day timeline under it,
-/// the Date, Time and Now controls, and the two pickers resting along the bottom edge.
+/// the Date, Time and Now controls, the button that opens the astrolabe calculator, and the
+/// two pickers resting along the bottom edge.
 class OrreryScreen : public QWidget {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ class OrreryScreen : public QWidget {
     QPushButton* dateButton() const { return dateButton_; }
     QPushButton* timeButton() const { return timeButton_; }
     QPushButton* nowButton() const { return nowButton_; }
+    QPushButton* astrolabeButton() const { return astrolabeButton_; }
     DateTimePicker* datePicker() const { return datePicker_; }
     DateTimePicker* timePicker() const { return timePicker_; }
 
@@ -38,6 +40,7 @@ class OrreryScreen : public QWidget {
     QPushButton* dateButton_;
     QPushButton* timeButton_;
     QPushButton* nowButton_;
+    QPushButton* astrolabeButton_;
     DateTimePicker* datePicker_;
     DateTimePicker* timePicker_;
 };

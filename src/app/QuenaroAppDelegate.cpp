@@ -181,6 +181,14 @@ void QuenaroAppDelegate::resetToToday() {
     updateLocalTime();
 }
 
+void QuenaroAppDelegate::showAstrolabe() {
+    QWidget* screen = outlets_.astrolabeViewController;
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+    screen->setFocus();
+}
+
 void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
     outlets_.ephemeris->setLatitude(place.latitudeDegrees, place.longitudeDegrees);
     followZone();

@@ -44,6 +44,8 @@ class QuenaroAppDelegate : public QObject {
         DateTimePicker* orreryDatePicker = nullptr;
         DateTimePicker* orreryTimePicker = nullptr;
         QTabWidget* tabBarController = nullptr;
+        /// The calculator's screen: its own window, held, not placed in the tab list.
+        QWidget* astrolabeViewController = nullptr;
         /// The window's line that shows the place and opens the place dialog.
         QAbstractButton* placeButton = nullptr;
         CurrentLocation* currentLocation = nullptr;
@@ -91,6 +93,8 @@ class QuenaroAppDelegate : public QObject {
     void betterLocation(const quenaro::ObserverPlace& place);
     /// Reads dates in the place's own zone (or the device's).
     void setUsePlaceTimeZone(bool usePlaceZone);
+    /// Shows the astrolabe calculator's screen in front, ready for typing.
+    void showAstrolabe();
 
   private:
     void redrawViews();

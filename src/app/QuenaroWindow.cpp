@@ -1,6 +1,7 @@
 #include "app/QuenaroWindow.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,13 +14,17 @@ constexpr QSize kPhoneSize(360, 640);
 }  // namespace
 
 QuenaroWindow::QuenaroWindow(AppSettings& settings, QWidget* parent)
-    : QWidget(parent), settings_(settings), tabs_(new QTabWidget(this)) {
+    : QWidget(parent),
+      settings_(settings),
+      tabs_(new QTabWidget(this)),
+      menuBar_(new QMenuBar(this)) {
     setWindowTitle(QStringLiteral("Quenaro"));
     tabs_->setObjectName(QStringLiteral("tabBarController"));
     tabs_->setTabPosition(QTabWidget::South);
     tabs_->setDocumentMode(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar_);
     layout->addWidget(tabs_);
     resize(settings_.windowSize().value_or(kPhoneSize));
 }

@@ -2,14 +2,15 @@
 
 #include <QWidget>
 
+class QMenuBar;
 class QTabWidget;
 
 namespace quenaro {
 
 class AppSettings;
 
-/// The application's one window: phone-sized by default (360 x 640 points), resizable, the
-/// tabs along the bottom. It remembers its size in the settings when closed.
+/// The application's one window: phone-sized by default (360 x 640 points), resizable, a menu
+/// bar at the top, the tabs along the bottom. It remembers its size in the settings when closed.
 class QuenaroWindow : public QWidget {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ class QuenaroWindow : public QWidget {
     explicit QuenaroWindow(AppSettings& settings, QWidget* parent = nullptr);
 
     QTabWidget* tabBarController() const { return tabs_; }
+    QMenuBar* menuBar() const { return menuBar_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,6 +26,7 @@ class QuenaroWindow : public QWidget {
   private:
     AppSettings& settings_;
     QTabWidget* tabs_;
+    QMenuBar* menuBar_;
 };
 
 }  // namespace quenaro

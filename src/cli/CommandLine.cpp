@@ -13,6 +13,7 @@
 
 #include "cli/BadInput.h"
 #include "cli/CommandOutput.h"
+#include "cli/ConvertCommand.h"
 #include "cli/NothingFound.h"
 #include "cli/PlacesCommand.h"
 #include "cli/PositionCommand.h"
@@ -28,7 +29,7 @@ namespace {
 
 constexpr const char* kProgram = "quenaro";
 
-/// "places, position, report, sheet or render".
+/// "places, position, report, sheet, render or convert".
 std::string subcommandNames(const std::vector<Subcommand>& subcommands) {
     std::string names;
     for (std::size_t index = 0; index < subcommands.size(); ++index) {
@@ -72,7 +73,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
     std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
                                         addReportCommand(app), addSheetCommand(app),
-                                        addRenderCommand(app)};
+                                        addRenderCommand(app), addConvertCommand(app)};
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
         if (!subcommand.writesOwnOutput) {

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 
+#include "views/ArmillaryPainter.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/OrreryPainter.h"
 #include "views/TimelinePainter.h"
@@ -35,10 +36,14 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
         case RenderedView::Timeline:
             return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
         case RenderedView::Orrery:
-            return [&model, settings](QPainter& painter, QSizeF size) {
+            return [&model, audience = settings.audience](QPainter& painter, QSizeF size) {
                 OrreryOptions options;
-                options.audience = settings.audience;
+                options.audience = audience;
                 drawOrrery(model, options, size, painter);
+            };
+        case RenderedView::Armillary:
+            return [&model, &chart = settings.chart](QPainter& painter, QSizeF size) {
+                drawArmillary(model, chart.settings, chart.state, size, painter);
             };
     }
     return {};
@@ -90,6 +95,7 @@ QSizeF defaultRenderSize(RenderedView view) {
         case RenderedView::Timeline:
             return {320.0, 120.0};
         case RenderedView::Orrery:
+        case RenderedView::Armillary:
             return {320.0, 320.0};
     }
     return {};

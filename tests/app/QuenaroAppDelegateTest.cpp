@@ -1,13 +1,18 @@
 // The shell: start-up, the clock tick's minute rule, the redraw fan-out's order, the pickers'
 // show and hide rules, a picked date held until "Now", and places from the service, the
-// place dialog and the place's own zone.
+// place dialog and the place's own zone; the astrolabe calculator reached from the window.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -20,7 +25,9 @@
 #include "app/OrreryScreen.h"
 #include "app/PlaceDialog.h"
 #include "app/QuenaroWindow.h"
+#include "calc/AstrolabeCalc.h"
 #include "model/Ephemeris.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisScrollView.h"
 #include "views/EphemerisView.h"
 
@@ -153,6 +160,18 @@ TEST_F(Shell, PickersSlideUpOneAtATimeAndHideAtTheirRestingPlace) {
     EXPECT_FALSE(delegate().hasAdjustedDate());
 }
 
+TEST_F(Shell, SkyTabHoldsTheChartOfTheSettingsAndAPressOnItHidesThePickers) {
+    ArmillaryView* chart = ui->armillaryView;
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(ui->window->tabBarController()->widget(1)->findChild<ArmillaryView*>(), chart);
+    EXPECT_EQ(chart->settings(), temporary.settings().armillarySettings());
+    ui->window->tabBarController()->setCurrentIndex(1);
+    delegate().setOrreryTime();
+    EXPECT_FALSE(timePicker()->isHidden());
+    QTest::mousePress(chart, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(timePicker()->isHidden());
+}
+
 TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {
     QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
     auto* dialog = ui->window->findChild<PlaceDialog*>();
@@ -268,6 +287,49 @@ TEST(QuenaroAppDelegate, RedrawFanOutGoesToOrreryArmillaryTimelineAndSheetInThat
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&updates);
     EXPECT_EQ(updates.order, (QStringList{"orrery", "armillary", "timeline", "sheet"}));
+}
+
+}  // namespace
+}  // namespace quenaro
+
+namespace quenaro {
+namespace {
+
+// The calculator is reached from the window by its button, by the Tools menu and by Ctrl+K,
+// in a window of its own (the tabs stay three), and converts on the one shared model.
+TEST_F(Shell, AstrolabeOpensFromTheButtonTheMenuAndItsShortcutOnTheSharedModel) {
+    QWidget* screen = ui->astrolabeScreen;
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_TRUE(screen->isWindow());
+    QTest::mouseClick(ui->orreryScreen->astrolabeButton(), Qt::LeftButton);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(ui->window->tabBarController()->count(), 3);
+
+    // Typed on the calculator: 30 degrees of altitude, converted on the shell's model.
+    for (int key : {3, 0}) {
+        ui->astrolabeCalc->calcButton(key);
+    }
+    const AstrolabePosition expected = AstrolabePosition::fromAltAz(*ui->ephemeris, 30.0, 0.0);
+    EXPECT_EQ(ui->astrolabeCalc->altitude(), 30.0);
+    EXPECT_EQ(ui->astrolabeCalc->rightAscension(), expected.rightAscension);
+    EXPECT_EQ(ui->astrolabeCalc->declination(), expected.declination);
+
+    auto* action = ui->window->findChild<QAction*>(QStringLiteral("astrolabeAction"));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    const QList<QMenu*> menus = ui->window->menuBar()->findChildren<QMenu*>();
+    EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
+                            [action](QMenu* menu) { return menu->actions().contains(action); }));
+    screen->close();
+    action->trigger();
+    EXPECT_TRUE(screen->isVisible());
+
+    screen->close();
+    ui->window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ui->window.get()));
+    QTest::keyClick(ui->window.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(screen->isVisible());
 }
 
 }  // namespace

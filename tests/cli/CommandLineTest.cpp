@@ -73,7 +73,7 @@ TEST(CommandLine, UnknownOrMissingSubcommand) {
     EXPECT_EQ(unknown.status, kExitBadInput);
     EXPECT_EQ(unknown.err,
               "quenaro: unknown subcommand 'frobnicate'; expected places, position, report, "
-              "sheet or render (see 'quenaro --help')\n");
+              "sheet, render or convert (see 'quenaro --help')\n");
     const auto none = runQuenaro({});
     EXPECT_EQ(none.status, kExitBadInput);
     EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;
