@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "base/DiagnosticLog.h"
 
@@ -20,21 +21,40 @@ constexpr int kLargestWindowSide = 16384;
 struct RegisteredDefault {
     const char* key;
     QVariant value;
+    /// The range a stored number must lie in (numbers only; both inclusive).
+    double smallest = -std::numeric_limits<double>::infinity();
+    double largest = std::numeric_limits<double>::infinity();
 };
 
-const std::array<RegisteredDefault, 9>& registeredDefaults() {
-    static const std::array<RegisteredDefault, 9> table = {{
+const std::array<RegisteredDefault, 10>& registeredDefaults() {
+    static const std::array<RegisteredDefault, 10> table = {{
         {"Facing", false},
         {"ShowAltAz", true},
         {"ShowEcliptic", true},
         {"ShowRaDec", true},
         {"ShowConstellationLines", true},
-        {"ShowMinMagnitude", 4.5f},
+        {"ShowMinMagnitude", 4.5f, kBrightestMagnitudeLimit, kFaintestMagnitudeLimit},
         {"ShowCircles", false},
         {"FollowLocation", true},
         {"UsePlaceTimeZone", false},
+        {"NightMode", false},
     }};
     return table;
+}
+
+const RegisteredDefault* registeredEntry(const QString& key) {
+    for (const RegisteredDefault& entry : registeredDefaults()) {
+        if (key == QLatin1String(entry.key)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+/// Whether a finite number lies in the key's registered range (any number without one).
+bool withinRange(const QString& key, double value) {
+    const RegisteredDefault* entry = registeredEntry(key);
+    return entry == nullptr || (value >= entry->smallest && value <= entry->largest);
 }
 
 /// A stored boolean: a bool, or its text form ("true", "false", "1", "0") as INI files hold it.
@@ -62,9 +82,30 @@ std::optional<double> readFiniteNumber(const QVariant& stored) {
 }
 
 void logIgnored(const QString& key, const QVariant& stored) {
-    diagnosticLog(QStringLiteral("Settings: %1 = \"%2\" is not of its kind; the default is used")
+    diagnosticLog(QStringLiteral("Settings: %1 = \"%2\" is not of its kind or out of its range; "
+                                 "the default is used")
                       .arg(key, stored.toString())
                       .toStdString());
+}
+
+/// A stored whole number that fits an int: an integer, or its plain decimal text.
+std::optional<int> readInt(const QVariant& stored) {
+    bool ok = false;
+    // A double or float variant would convert with rounding; only whole numbers count.
+    if (stored.typeId() == QMetaType::Double || stored.typeId() == QMetaType::Float) {
+        const double number = stored.toDouble();
+        if (std::isfinite(number) && number == std::trunc(number) &&
+            number >= std::numeric_limits<int>::min() &&
+            number <= std::numeric_limits<int>::max()) {
+            return static_cast<int>(number);
+        }
+        return std::nullopt;
+    }
+    const int value = stored.toString().trimmed().toInt(&ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace
@@ -77,12 +118,8 @@ AppSettings::AppSettings(const QString& iniPath)
 AppSettings::~AppSettings() = default;
 
 QVariant AppSettings::registeredDefault(const QString& key) {
-    for (const RegisteredDefault& entry : registeredDefaults()) {
-        if (key == QLatin1String(entry.key)) {
-            return entry.value;
-        }
-    }
-    return {};
+    const RegisteredDefault* entry = registeredEntry(key);
+    return entry != nullptr ? entry->value : QVariant();
 }
 
 bool AppSettings::boolValue(const QString& key) const {
@@ -99,7 +136,8 @@ bool AppSettings::boolValue(const QString& key) const {
 double AppSettings::numberValue(const QString& key) const {
     if (store_->contains(key)) {
         const QVariant stored = store_->value(key);
-        if (const std::optional<double> value = readFiniteNumber(stored)) {
+        if (const std::optional<double> value = readFiniteNumber(stored);
+            value && withinRange(key, *value)) {
             return *value;
         }
         logIgnored(key, stored);
@@ -110,10 +148,8 @@ double AppSettings::numberValue(const QString& key) const {
 int AppSettings::intValue(const QString& key) const {
     if (store_->contains(key)) {
         const QVariant stored = store_->value(key);
-        bool ok = false;
-        const int value = stored.toInt(&ok);
-        if (ok) {
-            return value;
+        if (const std::optional<int> value = readInt(stored)) {
+            return *value;
         }
         logIgnored(key, stored);
     }
@@ -121,8 +157,41 @@ int AppSettings::intValue(const QString& key) const {
 }
 
 void AppSettings::setBoolValue(const QString& key, bool value) {
-    store_->setValue(key, value);
+    store(key, value);
+}
+
+void AppSettings::setNumberValue(const QString& key, double value) {
+    if (!std::isfinite(value) || !withinRange(key, value)) {
+        diagnosticLog(QStringLiteral("Settings: %1 = %2 is not stored: out of its range")
+                          .arg(key)
+                          .arg(value)
+                          .toStdString());
+        return;
+    }
+    store(key, value);
+}
+
+void AppSettings::setIntValue(const QString& key, int value) {
+    store(key, value);
+}
+
+void AppSettings::resetValue(const QString& key) {
+    store(key, QVariant());
+}
+
+void AppSettings::store(const QString& key, const QVariant& value) {
+    // Compared as text, the way the file holds every value.
+    const bool wasStored = store_->contains(key);
+    const QString before = store_->value(key).toString();
+    if (value.isValid()) {
+        store_->setValue(key, value);
+    } else {
+        store_->remove(key);
+    }
     store_->sync();
+    if (wasStored != value.isValid() || before != value.toString()) {
+        emit valueChanged(key);
+    }
 }
 
 std::optional<ObserverPlace> AppSettings::storedPlace() const {
