@@ -29,6 +29,7 @@ struct RenderOptions {
     std::string output;
     std::string size;
     std::string scale;
+    bool night = false;
 };
 
 RenderedView viewNamed(const std::string& name) {
@@ -103,9 +104,11 @@ void render(const RenderOptions& options) {
     if (options.output.empty()) {
         throw BadInput("--output", options.output, "expected the name of the file to write");
     }
+    RenderSettings settings;
+    settings.nightVision = options.night;
     const Ephemeris model = options.observer.model();
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    renderView(view, model, size, scale, QString::fromStdString(options.output));
+    renderView(view, model, size, scale, QString::fromStdString(options.output), settings);
 }
 
 }  // namespace
@@ -126,6 +129,9 @@ Subcommand addRenderCommand(CLI::App& app) {
     command
         ->add_option("--scale", options->scale, "Device pixel ratio of a PNG, 1 to 4 (default 2)")
         ->type_name("S");
+    command->add_flag("--night", options->night,
+                      "Night vision: every colour turned red of the same brightness (a PDF then "
+                      "holds a picture drawn at the scale)");
     options->observer.addTo(*command);
     Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
     subcommand.writesOwnOutput = true;

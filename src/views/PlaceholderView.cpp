@@ -1,9 +1,10 @@
 #include "views/PlaceholderView.h"
 
-#include <QPainter>
+#include <QPaintEvent>
 #include <utility>
 
 #include "views/ViewFonts.h"
+#include "views/ViewPainter.h"
 
 namespace quenaro {
 
@@ -12,8 +13,8 @@ PlaceholderView::PlaceholderView(QString text, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlaceholderView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void PlaceholderView::paintEvent(QPaintEvent* event) {
+    ViewPainter painter(this, event->rect());
     painter.fillRect(rect(), QColor::fromRgbF(0.08f, 0.08f, 0.12f));
     painter.setPen(QColor::fromRgbF(0.7f, 0.7f, 0.7f));
     painter.setFont(smallSystemFont());

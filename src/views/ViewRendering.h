@@ -11,6 +11,12 @@ class Ephemeris;
 /// The views that can be drawn to a file.
 enum class RenderedView { Sheet, Timeline };
 
+/// The settings a drawing reads beside the model.
+struct RenderSettings {
+    /// Everything drawn turned red of the same brightness (nightRed).
+    bool nightVision = false;
+};
+
 /// A file that could not be written; the message names it and says why.
 class RenderError : public std::runtime_error {
   public:
@@ -25,9 +31,11 @@ QSizeF defaultRenderSize(RenderedView view);
 /// that size in points when the name ends in ".pdf" (any case), else a PNG of size x scale
 /// pixels (scale 1-4; the view drawn at that device pixel ratio). The file appears whole or
 /// not at all: it is written beside the target and renamed over it when complete. The sheet
-/// shows the Moon's distance in kilometres. Needs a QGuiApplication (the offscreen platform
-/// will do). Throws RenderError when the file cannot be written or the image not allocated.
+/// shows the Moon's distance in kilometres. For night vision a PNG is turned red pixel by
+/// pixel, and a PDF page holds the red picture drawn at `scale` (no longer vector). Needs a
+/// QGuiApplication (the offscreen platform will do). Throws RenderError when the file cannot
+/// be written or the image not allocated.
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
-                const QString& path);
+                const QString& path, const RenderSettings& settings = {});
 
 }  // namespace quenaro

@@ -1,0 +1,86 @@
+#include "views/NightVision.h"
+
+#include <QImage>
+#include <QPalette>
+
+namespace quenaro {
+
+namespace {
+
+QColor red(int level) {
+    return {level, 0, 0};
+}
+
+}  // namespace
+
+QColor nightRed(const QColor& colour) {
+    return QColor::fromRgba(nightRed(colour.rgba()));
+}
+
+void turnNightRed(QImage& image) {
+    switch (image.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            break;
+        default:
+            image.convertTo(QImage::Format_ARGB32_Premultiplied);
+            break;
+    }
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            line[x] = nightRed(line[x]);
+        }
+    }
+}
+
+QPalette nightPalette() {
+    // Brightness levels of red, 0-255.
+    constexpr int kText = 215;
+    constexpr int kBrightText = 255;
+    constexpr int kDisabledText = 100;
+    constexpr int kWindow = 10;
+    constexpr int kBase = 0;
+    constexpr int kAlternateBase = 22;
+    constexpr int kButton = 34;
+    constexpr int kLight = 80;
+    constexpr int kMidlight = 55;
+    constexpr int kMid = 40;
+    constexpr int kDark = 24;
+    constexpr int kShadow = 0;
+    constexpr int kHighlight = 110;
+    constexpr int kLink = 235;
+    constexpr int kPlaceholder = 120;
+    constexpr int kToolTipBase = 28;
+
+    QPalette palette(red(kButton), red(kWindow));
+    palette.setColor(QPalette::WindowText, red(kText));
+    palette.setColor(QPalette::Base, red(kBase));
+    palette.setColor(QPalette::AlternateBase, red(kAlternateBase));
+    palette.setColor(QPalette::ToolTipBase, red(kToolTipBase));
+    palette.setColor(QPalette::ToolTipText, red(kText));
+    palette.setColor(QPalette::PlaceholderText, red(kPlaceholder));
+    palette.setColor(QPalette::Text, red(kText));
+    palette.setColor(QPalette::Button, red(kButton));
+    palette.setColor(QPalette::ButtonText, red(kText));
+    palette.setColor(QPalette::BrightText, red(kBrightText));
+    palette.setColor(QPalette::Light, red(kLight));
+    palette.setColor(QPalette::Midlight, red(kMidlight));
+    palette.setColor(QPalette::Mid, red(kMid));
+    palette.setColor(QPalette::Dark, red(kDark));
+    palette.setColor(QPalette::Shadow, red(kShadow));
+    palette.setColor(QPalette::Highlight, red(kHighlight));
+    palette.setColor(QPalette::HighlightedText, red(kBrightText));
+    palette.setColor(QPalette::Link, red(kLink));
+    palette.setColor(QPalette::LinkVisited, red(kText));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::HighlightedText, QPalette::ToolTipText}) {
+        palette.setColor(QPalette::Disabled, role, red(kDisabledText));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, red(kMid));
+    return palette;
+}
+
+}  // namespace quenaro
