@@ -11,6 +11,18 @@ QColor red(int level) {
     return {level, 0, 0};
 }
 
+/// The pixels of one row turned red. Built also for AVX2 where the compiler can (chosen when
+/// the processor has it): eight pixels a step, and no penalty for mixing with the AVX2 code
+/// Qt's own image routines run before it.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void turnRowNightRed(QRgb* row, qsizetype width) {
+    for (qsizetype x = 0; x < width; ++x) {
+        row[x] = nightRed(row[x]);
+    }
+}
+
 }  // namespace
 
 QColor nightRed(const QColor& colour) {
@@ -27,12 +39,12 @@ void turnNightRed(QImage& image) {
             image.convertTo(QImage::Format_ARGB32_Premultiplied);
             break;
     }
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            line[x] = nightRed(line[x]);
-        }
+    const qsizetype width = image.width();
+    const qsizetype height = image.height();
+    const qsizetype stride = image.bytesPerLine();
+    uchar* const bits = image.bits();  // detaches once
+    for (qsizetype y = 0; y < height; ++y) {
+        turnRowNightRed(reinterpret_cast<QRgb*>(bits + y * stride), width);
     }
 }
 

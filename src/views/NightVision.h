@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRgb>
+#include <cstdint>
 
 class QImage;
 class QPalette;
@@ -15,8 +16,16 @@ namespace quenaro {
 
 /// The night-vision form of one pixel, premultiplied or not (both give the matching form).
 inline QRgb nightRed(QRgb pixel) {
-    const unsigned luma = (77U * qRed(pixel) + 150U * qGreen(pixel) + 29U * qBlue(pixel)) >> 8U;
-    return qRgba(static_cast<int>(luma), 0, 0, qAlpha(pixel));
+    // 16-bit arithmetic (the weighted sum is at most 65280) in plain shifts and masks, so
+    // that a loop over pixels vectorises eight lanes wide.
+    const auto red = static_cast<std::uint16_t>((pixel >> 16U) & 0xffU);
+    const auto green = static_cast<std::uint16_t>((pixel >> 8U) & 0xffU);
+    const auto blue = static_cast<std::uint16_t>(pixel & 0xffU);
+    const auto sum = static_cast<std::uint16_t>(static_cast<std::uint16_t>(77U * red) +
+                                                static_cast<std::uint16_t>(150U * green) +
+                                                static_cast<std::uint16_t>(29U * blue));
+    const QRgb luma = static_cast<QRgb>(sum >> 8U);  // [0, 255]
+    return (pixel & 0xff000000U) | (luma << 16U);
 }
 
 /// The night-vision form of a colour (alpha kept).
@@ -24,7 +33,7 @@ QColor nightRed(const QColor& colour);
 
 /// Turns every pixel of the image into its night-vision form in place. Images of 32-bit
 /// formats (RGB32, ARGB32, ARGB32 premultiplied) are converted as they are; others are first
-/// converted to ARGB32 premultiplied. About 1 ns a pixel.
+/// converted to ARGB32 premultiplied. About 0.1 ms for 640 x 640 pixels (bench/ViewBench).
 void turnNightRed(QImage& image);
 
 /// The widgets' colours for night vision: red text and controls on black, every colour of
