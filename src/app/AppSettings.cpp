@@ -88,19 +88,10 @@ void logIgnored(const QString& key, const QVariant& stored) {
                       .toStdString());
 }
 
-/// A stored whole number that fits an int: an integer, or its plain decimal text.
+/// A stored whole number that fits an int, in plain decimal text ("2.5", "1e3" and numbers
+/// beyond the int range are not).
 std::optional<int> readInt(const QVariant& stored) {
     bool ok = false;
-    // A double or float variant would convert with rounding; only whole numbers count.
-    if (stored.typeId() == QMetaType::Double || stored.typeId() == QMetaType::Float) {
-        const double number = stored.toDouble();
-        if (std::isfinite(number) && number == std::trunc(number) &&
-            number >= std::numeric_limits<int>::min() &&
-            number <= std::numeric_limits<int>::max()) {
-            return static_cast<int>(number);
-        }
-        return std::nullopt;
-    }
     const int value = stored.toString().trimmed().toInt(&ok);
     if (!ok) {
         return std::nullopt;

@@ -1,64 +1,84 @@
 #include "app/NightVisionStyle.h"
 
-#include <QIcon>
-#include <QPixmap>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QStyleOption>
+#include <cmath>
 
 #include "views/NightVision.h"
 
 namespace quenaro {
 
 namespace {
-
-QPixmap redPixmap(const QPixmap& pixmap) {
-    if (pixmap.isNull()) {
-        return pixmap;
-    }
-    QImage image = pixmap.toImage();
-    turnNightRed(image);
-    QPixmap red = QPixmap::fromImage(image);
-    red.setDevicePixelRatio(pixmap.devicePixelRatio());
-    return red;
-}
-
-/// The icon with each of its pictures turned red, at the sizes it has (or the usual icon sizes
-/// for an icon drawn at any size).
-QIcon redIcon(const QIcon& icon) {
-    if (icon.isNull()) {
-        return icon;
-    }
-    QList<QSize> sizes = icon.availableSizes();
-    if (sizes.isEmpty()) {
-        sizes = {QSize(16, 16), QSize(32, 32), QSize(64, 64)};
-    }
-    QIcon red;
-    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-        for (const QSize& size : sizes) {
-            red.addPixmap(redPixmap(icon.pixmap(size, mode)), mode);
-        }
-    }
-    return red;
-}
-
+/// Points around an element's rectangle that a style may still draw into (focus frames).
+constexpr int kMargin = 3;
 }  // namespace
 
 NightVisionStyle::NightVisionStyle(const QString& baseStyleName) : QProxyStyle(baseStyleName) {}
 
-QIcon NightVisionStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
-                                     const QWidget* widget) const {
-    const QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
-    return nightVision_ ? redIcon(icon) : icon;
+void NightVisionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                     QPainter* painter, const QWidget* widget) const {
+    drawRed(painter, option != nullptr ? option->rect : QRect(),
+            [&](QPainter* target) { QProxyStyle::drawPrimitive(element, option, target, widget); });
 }
 
-QPixmap NightVisionStyle::standardPixmap(StandardPixmap standardPixmap, const QStyleOption* option,
-                                         const QWidget* widget) const {
-    const QPixmap pixmap = QProxyStyle::standardPixmap(standardPixmap, option, widget);
-    return nightVision_ ? redPixmap(pixmap) : pixmap;
+void NightVisionStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    drawRed(painter, option != nullptr ? option->rect : QRect(),
+            [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); });
+}
+
+void NightVisionStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                          QPainter* painter, const QWidget* widget) const {
+    drawRed(painter, option != nullptr ? option->rect : QRect(), [&](QPainter* target) {
+        QProxyStyle::drawComplexControl(control, option, target, widget);
+    });
 }
 
 void NightVisionStyle::drawItemPixmap(QPainter* painter, const QRect& rectangle, int alignment,
                                       const QPixmap& pixmap) const {
-    QProxyStyle::drawItemPixmap(painter, rectangle, alignment,
-                                nightVision_ ? redPixmap(pixmap) : pixmap);
+    drawRed(painter, rectangle, [&](QPainter* target) {
+        QProxyStyle::drawItemPixmap(target, rectangle, alignment, pixmap);
+    });
+}
+
+void NightVisionStyle::drawRed(QPainter* painter, const QRect& area,
+                               const std::function<void(QPainter*)>& draw) const {
+    const QPaintDevice* device = painter->device();
+    if (!nightVision_ || nesting_ > 0 || area.isEmpty() || device == nullptr ||
+        painter->worldTransform().type() > QTransform::TxTranslate) {
+        draw(painter);
+        return;
+    }
+    const QRect region = area.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    const double ratio = device->devicePixelRatioF();
+    QImage picture(static_cast<int>(std::ceil(region.width() * ratio)),
+                   static_cast<int>(std::ceil(region.height() * ratio)),
+                   QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull()) {
+        draw(painter);
+        return;
+    }
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter inner(&picture);
+        inner.setRenderHints(painter->renderHints());
+        inner.setFont(painter->font());
+        inner.setPen(painter->pen());
+        inner.setBrush(painter->brush());
+        inner.setBrushOrigin(painter->brushOrigin() - region.topLeft());
+        inner.setBackground(painter->background());
+        inner.setBackgroundMode(painter->backgroundMode());
+        inner.setLayoutDirection(painter->layoutDirection());
+        inner.translate(-region.topLeft());
+        ++nesting_;
+        draw(&inner);
+        --nesting_;
+    }
+    turnNightRed(picture, NightRedRule::LumaKeepingRed);
+    painter->drawImage(region.topLeft(), picture);
 }
 
 }  // namespace quenaro

@@ -23,13 +23,20 @@ void turnRowNightRed(QRgb* row, qsizetype width) {
     }
 }
 
+/// The same with nightRedKeepingRed (for widgets: small pictures, no need for speed).
+void turnRowNightRedKeepingRed(QRgb* row, qsizetype width) {
+    for (qsizetype x = 0; x < width; ++x) {
+        row[x] = nightRedKeepingRed(row[x]);
+    }
+}
+
 }  // namespace
 
 QColor nightRed(const QColor& colour) {
     return QColor::fromRgba(nightRed(colour.rgba()));
 }
 
-void turnNightRed(QImage& image) {
+void turnNightRed(QImage& image, NightRedRule rule) {
     switch (image.format()) {
         case QImage::Format_RGB32:
         case QImage::Format_ARGB32:
@@ -44,7 +51,12 @@ void turnNightRed(QImage& image) {
     const qsizetype stride = image.bytesPerLine();
     uchar* const bits = image.bits();  // detaches once
     for (qsizetype y = 0; y < height; ++y) {
-        turnRowNightRed(reinterpret_cast<QRgb*>(bits + y * stride), width);
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        if (rule == NightRedRule::Luma) {
+            turnRowNightRed(row, width);
+        } else {
+            turnRowNightRedKeepingRed(row, width);
+        }
     }
 }
 

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "ShellFixture.h"
 #include "app/CurrentLocation.h"
 #include "app/DateTimePicker.h"
 #include "app/InterfaceDescription.h"
@@ -32,43 +33,12 @@
 namespace quenaro {
 namespace {
 
+using testing::kDay;
+using testing::kMinute;
+using testing::marchMorning;
 using testing::ScriptedPositionSource;
+using testing::Shell;
 using testing::TemporarySettings;
-
-/// 2026-03-14 10:15:20 UTC, seconds since the reference date.
-double marchMorning() {
-    return EphemerisDate::dateWithYear(2026, 3, 14, 10, 15, 20, TimeZone::gmt())
-        .timeIntervalSinceReferenceDate();
-}
-
-constexpr double kMinute = 60.0;
-constexpr double kDay = 86400.0;
-
-/// The whole interface on a clock the test sets, launched, with a scripted location service.
-class Shell : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        TimeZone::setDefaultZone(TimeZone::gmt());
-        InterfaceOptions options;
-        options.makeSource = [this](QObject* parent) {
-            source = new ScriptedPositionSource(parent);
-            return source;
-        };
-        options.clock = [this] { return now; };
-        ui = loadInterface(temporary.settings(), options);
-        ui->delegate->applicationDidFinishLaunching();
-    }
-
-    QuenaroAppDelegate& delegate() { return *ui->delegate; }
-    double modelInstant() const { return ui->ephemeris->date().timeIntervalSinceReferenceDate(); }
-    DateTimePicker* datePicker() const { return ui->orreryScreen->datePicker(); }
-    DateTimePicker* timePicker() const { return ui->orreryScreen->timePicker(); }
-
-    TemporarySettings temporary;
-    double now = marchMorning();
-    ScriptedPositionSource* source = nullptr;
-    std::unique_ptr<Interface> ui;
-};
 
 TEST_F(Shell, LaunchInstallsExactlyThreeTabsAtTheBottomAndTheSheetInItsScrollView) {
     QTabWidget* tabs = ui->window->tabBarController();
