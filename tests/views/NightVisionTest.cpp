@@ -18,55 +18,41 @@
 namespace quenaro {
 namespace {
 
-TEST(NightVision, EachPixelBecomesRedOfItsLumaWithItsAlpha) {
+// Each pixel becomes red of its luma, alpha kept; among the red widgets a pixel keeps its
+// red when that is brighter, so the palette's reds stay and converting twice changes nothing.
+TEST(NightVision, EachPixelBecomesRedOfItsLumaOrAmongWidgetsKeepsItsRed) {
     struct Row {
         const char* name;
         QRgb pixel;
-        QRgb red;
+        QRgb luma;
+        QRgb keepingRed;
     };
     const Row rows[] = {
-        {"white", qRgb(255, 255, 255), qRgb(255, 0, 0)},
-        {"black", qRgb(0, 0, 0), qRgb(0, 0, 0)},
-        {"mid grey", qRgb(128, 128, 128), qRgb(128, 0, 0)},
-        {"pure red keeps its luma, not its level", qRgb(255, 0, 0), qRgb(76, 0, 0)},
-        {"pure green", qRgb(0, 255, 0), qRgb(149, 0, 0)},
-        {"pure blue", qRgb(0, 0, 255), qRgb(28, 0, 0)},
-        {"the sheet's yellow", qRgb(255, 255, 0), qRgb(226, 0, 0)},
-        {"premultiplied half-transparent white", qRgba(128, 128, 128, 128), qRgba(128, 0, 0, 128)},
-        {"fully transparent", qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 0)},
+        {"white", qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(255, 0, 0)},
+        {"black", qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0)},
+        {"mid grey", qRgb(128, 128, 128), qRgb(128, 0, 0), qRgb(128, 0, 0)},
+        {"pure red", qRgb(255, 0, 0), qRgb(76, 0, 0), qRgb(255, 0, 0)},
+        {"the night palette's text", qRgb(215, 0, 0), qRgb(64, 0, 0), qRgb(215, 0, 0)},
+        {"a style's desaturated button", qRgb(76, 41, 41), qRgb(51, 0, 0), qRgb(76, 0, 0)},
+        {"pure green", qRgb(0, 255, 0), qRgb(149, 0, 0), qRgb(149, 0, 0)},
+        {"pure blue", qRgb(0, 0, 255), qRgb(28, 0, 0), qRgb(28, 0, 0)},
+        {"the sheet's yellow", qRgb(255, 255, 0), qRgb(226, 0, 0), qRgb(255, 0, 0)},
+        {"premultiplied half-transparent white", qRgba(128, 128, 128, 128), qRgba(128, 0, 0, 128),
+         qRgba(128, 0, 0, 128)},
+        {"fully transparent", qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 0)},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(nightRed(row.pixel), row.red)
+        EXPECT_EQ(nightRed(row.pixel), row.luma)
             << row.name << ": " << std::hex << nightRed(row.pixel);
+        EXPECT_EQ(nightRedKeepingRed(row.pixel), row.keepingRed) << row.name;
+        EXPECT_EQ(nightRedKeepingRed(row.keepingRed), row.keepingRed) << row.name;
+
+        QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+        image.setPixel(0, 0, row.pixel);
+        turnNightRed(image, NightRedRule::LumaKeepingRed);
+        EXPECT_EQ(image.pixel(0, 0), row.keepingRed) << row.name;
     }
     EXPECT_EQ(nightRed(QColor(0, 0, 255, 100)), QColor(28, 0, 0, 100));
-}
-
-TEST(NightVision, AmongRedWidgetsRedsStayAsTheyAreAndTheRestTakesItsLuma) {
-    struct Row {
-        const char* name;
-        QRgb pixel;
-        QRgb red;
-    };
-    const Row rows[] = {
-        {"the night palette's text", qRgb(215, 0, 0), qRgb(215, 0, 0)},
-        {"a style's desaturated button", qRgb(76, 41, 41), qRgb(76, 0, 0)},
-        {"a style's white contrast line", qRgba(30, 30, 30, 30), qRgba(30, 0, 0, 30)},
-        {"an icon's blue", qRgb(0, 0, 255), qRgb(28, 0, 0)},
-        {"white", qRgb(255, 255, 255), qRgb(255, 0, 0)},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(nightRedKeepingRed(row.pixel), row.red) << row.name;
-        EXPECT_EQ(nightRedKeepingRed(nightRedKeepingRed(row.pixel)), row.red) << row.name;
-    }
-    QImage image(3, 1, QImage::Format_ARGB32_Premultiplied);
-    image.setPixel(0, 0, qRgb(215, 0, 0));
-    image.setPixel(1, 0, qRgb(0, 255, 0));
-    image.setPixel(2, 0, qRgb(255, 255, 255));
-    turnNightRed(image, NightRedRule::LumaKeepingRed);
-    EXPECT_EQ(image.pixel(0, 0), qRgb(215, 0, 0));
-    EXPECT_EQ(image.pixel(1, 0), qRgb(149, 0, 0));
-    EXPECT_EQ(image.pixel(2, 0), qRgb(255, 0, 0));
 }
 
 TEST(NightVision, ImagesOfEveryFormatTurnRed) {
