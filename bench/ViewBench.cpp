@@ -58,7 +58,8 @@ void BM_DrawTimeline(benchmark::State& state) {
 BENCHMARK(BM_DrawTimeline)->Unit(benchmark::kMillisecond);
 
 /// The whole interface at Berlin on the evening above, launched on the tab given (0 the
-/// orrery screen with the dial and the timeline, 2 the sheet), by day or in night vision.
+/// orrery screen with the dial and the timeline, 1 the star chart, 2 the sheet), by day or in
+/// night vision.
 struct LaunchedInterface {
     LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
         settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
@@ -95,6 +96,8 @@ void BM_TickFanOut(benchmark::State& state) {
 BENCHMARK(BM_TickFanOut)
     ->Args({0, 0})
     ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
     ->Args({2, 0})
     ->Args({2, 1})
     ->Unit(benchmark::kMillisecond);

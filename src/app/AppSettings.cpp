@@ -238,6 +238,28 @@ void AppSettings::storePlace(const ObserverPlace& place) {
     store_->sync();
 }
 
+ArmillarySettings AppSettings::armillarySettings() const {
+    ArmillarySettings chart;
+    chart.showAltAz = boolValue(QStringLiteral("ShowAltAz"));
+    chart.showEcliptic = boolValue(QStringLiteral("ShowEcliptic"));
+    chart.showRaDec = boolValue(QStringLiteral("ShowRaDec"));
+    chart.showConstellationLines = boolValue(QStringLiteral("ShowConstellationLines"));
+    // Within 1 to 6.5 (numberValue), so a float holds it.
+    chart.showMinMagnitude = static_cast<float>(numberValue(QStringLiteral("ShowMinMagnitude")));
+    chart.showCircles = boolValue(QStringLiteral("ShowCircles"));
+    return chart;
+}
+
+bool AppSettings::isArmillarySetting(const QString& key) {
+    for (const char* chartKey : {"ShowAltAz", "ShowEcliptic", "ShowRaDec", "ShowConstellationLines",
+                                 "ShowMinMagnitude", "ShowCircles"}) {
+        if (key == QLatin1String(chartKey)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<QSize> AppSettings::windowSize() const {
     const QSize size = store_->value(kWindowSize).toSize();
     if (size.width() <= 0 || size.height() <= 0 || size.width() > kLargestWindowSide ||

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/ObserverPlace.h"
+#include "views/ArmillarySettings.h"
 
 class QSettings;
 
@@ -67,6 +68,12 @@ class AppSettings : public QObject {
     /// Stores the place's coordinates, name and zone together and writes them out at once,
     /// so a later run never reads one key new and another old.
     void storePlace(const ObserverPlace& place);
+
+    /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
+    /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.
+    ArmillarySettings armillarySettings() const;
+    /// Whether the key is one of those six.
+    static bool isArmillarySetting(const QString& key);
 
     /// The window's size in points; none when not stored or not a sensible size.
     std::optional<QSize> windowSize() const;

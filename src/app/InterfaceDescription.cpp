@@ -24,6 +24,7 @@
 #include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/EphemerisView.h"
 #include "views/PlaceholderView.h"
@@ -87,6 +88,13 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
         return ExportedView{RenderedView::Timeline, ui.timelineView->size(), rendering,
                             QStringLiteral("timeline")};
     }
+    if (screen != nullptr && screen->isAncestorOf(ui.armillaryView)) {
+        rendering.chart.settings = ui.armillaryView->settings();
+        rendering.chart.state.scaleMode = ui.armillaryView->scaleMode();
+        rendering.chart.state.rotation = ui.armillaryView->rotation();
+        return ExportedView{RenderedView::Armillary, ui.armillaryView->size(), rendering,
+                            QStringLiteral("sky")};
+    }
     if (screen != nullptr && screen->isAncestorOf(ui.ephemerisView)) {
         return ExportedView{RenderedView::Sheet, QSizeF(kSheetWidth, kSheetHeight), rendering,
                             QStringLiteral("sheet")};
@@ -115,10 +123,9 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
         QStringLiteral("The orrery dial will be here: the zodiac ring, the horizon, the Sun, "
                        "the Moon, the planets and the planetary hour."));
     ui->orreryView->setObjectName(QStringLiteral("orreryView"));
-    ui->armillaryView = new PlaceholderView(
-        QStringLiteral("The star chart will be here: the sky above your horizon with its "
-                       "grids, the ecliptic, constellation lines, stars and planets."));
+    ui->armillaryView = new ArmillaryView(settings.armillarySettings());
     ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
+    ui->armillaryView->setEphemeris(ui->ephemeris.get());
     ui->timelineView = new TimelineView;
     ui->timelineView->setObjectName(QStringLiteral("timelineView"));
     ui->timelineView->setEphemeris(ui->ephemeris.get());
@@ -179,6 +186,8 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryTime);
     QObject::connect(orrery->nowButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::resetToToday);
+    QObject::connect(ui->armillaryView, &ArmillaryView::touched, delegate,
+                     &QuenaroAppDelegate::hideDateTime);
     QObject::connect(orrery->astrolabeButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::showAstrolabe);
     Interface* interface = ui.get();
@@ -192,7 +201,15 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                          showAlert(window, title, message);
                      });
 
-    // The settings' changes reach the views through the delegate.
+    // The settings' changes reach the views: the chart takes its six settings anew (it
+    // rebuilds what it keeps for them), then the delegate redraws or turns night mode.
+    ArmillaryView* chart = ui->armillaryView;
+    QObject::connect(&settings, &AppSettings::valueChanged, chart,
+                     [&settings, chart](const QString& key) {
+                         if (AppSettings::isArmillarySetting(key)) {
+                             chart->setSettings(settings.armillarySettings());
+                         }
+                     });
     QObject::connect(&settings, &AppSettings::valueChanged, delegate,
                      &QuenaroAppDelegate::settingChanged);
 

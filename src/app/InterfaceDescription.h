@@ -9,6 +9,7 @@
 namespace quenaro {
 
 class AppSettings;
+class ArmillaryView;
 class AstrolabeCalc;
 class EphemerisView;
 class OrreryScreen;
@@ -32,7 +33,7 @@ struct Interface {
     TimelineView* timelineView = nullptr;
     EphemerisView* ephemerisView = nullptr;
     QWidget* orreryView = nullptr;
-    QWidget* armillaryView = nullptr;
+    ArmillaryView* armillaryView = nullptr;
     /// The astrolabe calculator's screen (a window of its own) and its controller.
     QWidget* astrolabeScreen = nullptr;
     AstrolabeCalc* astrolabeCalc = nullptr;

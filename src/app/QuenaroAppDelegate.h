@@ -93,7 +93,8 @@ class QuenaroAppDelegate : public QObject {
     void showAstrolabe();
     /// A setting has changed (the settings' change notification): NightMode turns night
     /// vision on or off for the whole application; any other key redraws the views, which
-    /// read their settings anew.
+    /// read what they draw with anew (the interface description gives the star chart its
+    /// settings first).
     void settingChanged(const QString& key);
 
   private:

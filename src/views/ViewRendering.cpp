@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 
+#include "views/ArmillaryPainter.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/NightVision.h"
 #include "views/TimelinePainter.h"
@@ -25,7 +26,8 @@ constexpr int kPointsPerInch = 72;
 
 using PaintFunction = std::function<void(QPainter&, QSizeF)>;
 
-PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model) {
+PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
+                               const ArmillaryRendering& chart) {
     switch (view) {
         case RenderedView::Sheet:
             return [&model](QPainter& painter, QSizeF size) {
@@ -33,6 +35,10 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model) {
             };
         case RenderedView::Timeline:
             return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
+        case RenderedView::Armillary:
+            return [&model, &chart](QPainter& painter, QSizeF size) {
+                drawArmillary(model, chart.settings, chart.state, size, painter);
+            };
     }
     return {};
 }
@@ -100,6 +106,8 @@ QSizeF defaultRenderSize(RenderedView view) {
             return {kSheetWidth, kSheetHeight};
         case RenderedView::Timeline:
             return {320.0, 120.0};
+        case RenderedView::Armillary:
+            return {320.0, 320.0};
     }
     return {};
 }
@@ -110,7 +118,7 @@ void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double s
     if (!file.open(QIODevice::WriteOnly)) {
         fail(path, file.errorString());
     }
-    const PaintFunction paint = paintFunctionFor(view, model);
+    const PaintFunction paint = paintFunctionFor(view, model, settings.chart);
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         writePdf(paint, size, scale, settings.nightVision, file);
     } else {

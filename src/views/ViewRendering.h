@@ -4,15 +4,26 @@
 #include <QString>
 #include <stdexcept>
 
+#include "views/ArmillarySettings.h"
+
 namespace quenaro {
 
 class Ephemeris;
 
 /// The views that can be drawn to a file.
-enum class RenderedView { Sheet, Timeline };
+enum class RenderedView { Sheet, Timeline, Armillary };
+
+/// How renderView draws the star chart (the other views do not use it): what it shows, its
+/// scale and its turn.
+struct ArmillaryRendering {
+    ArmillarySettings settings;
+    ArmillaryViewState state;
+};
 
 /// The settings a drawing reads beside the model.
 struct RenderSettings {
+    /// The star chart's settings, scale and turn (the chart only).
+    ArmillaryRendering chart;
     /// Everything drawn turned red of the same brightness (nightRed).
     bool nightVision = false;
 };
@@ -24,7 +35,7 @@ class RenderError : public std::runtime_error {
 };
 
 /// The size a view is drawn at when none is asked for, points: the sheet's page 320 x 1500,
-/// the timeline 320 x 120.
+/// the timeline 320 x 120, the star chart 320 x 320.
 QSizeF defaultRenderSize(RenderedView view);
 
 /// Draws the view of the model at `size` points into the file `path`: a vector PDF page of

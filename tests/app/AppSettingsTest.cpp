@@ -150,6 +150,35 @@ TEST(AppSettings, SettersAnnounceChangesAndRefuseNumbersOutOfRange) {
     EXPECT_DOUBLE_EQ(temporary.reopened().numberValue(magnitude), 4.5);
 }
 
+TEST(AppSettings, ChartSettingsAreTheSixKeysWithTheMagnitudeLimitInItsRange) {
+    TemporarySettings temporary;
+    EXPECT_EQ(temporary.settings().armillarySettings(), ArmillarySettings());
+    struct Row {
+        const char* magnitude;
+        float limit;
+    };
+    const Row rows[] = {
+        {"6.5", 6.5f}, {"1", 1.0f}, {"1e300", 4.5f}, {"-1e300", 4.5f}, {"bright", 4.5f}};
+    for (const Row& row : rows) {
+        {
+            QSettings file(temporary.path(), QSettings::IniFormat);
+            file.setValue("ShowAltAz", false);
+            file.setValue("ShowEcliptic", "false");
+            file.setValue("ShowRaDec", 0);
+            file.setValue("ShowConstellationLines", "maybe");
+            file.setValue("ShowMinMagnitude", row.magnitude);
+            file.setValue("ShowCircles", true);
+        }
+        const ArmillarySettings chart = temporary.reopened().armillarySettings();
+        EXPECT_FALSE(chart.showAltAz);
+        EXPECT_FALSE(chart.showEcliptic);
+        EXPECT_FALSE(chart.showRaDec);
+        EXPECT_TRUE(chart.showConstellationLines);  // not a boolean: the default
+        EXPECT_EQ(chart.showMinMagnitude, row.limit) << row.magnitude;
+        EXPECT_TRUE(chart.showCircles);
+    }
+}
+
 TEST(AppSettings, StoredPositionIsReadAllOrNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Row {

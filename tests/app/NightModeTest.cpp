@@ -17,6 +17,7 @@
 #include "app/NightVisionEffect.h"
 #include "app/QuenaroWindow.h"
 #include "support/ImageColours.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisView.h"
 #include "views/TimelineView.h"
 #include "views/ViewPainter.h"

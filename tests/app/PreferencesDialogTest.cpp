@@ -10,12 +10,14 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTest>
 
 #include "AppTestSupport.h"
 #include "ShellFixture.h"
 #include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
+#include "views/ArmillaryView.h"
 
 namespace quenaro {
 namespace {
@@ -102,6 +104,47 @@ TEST_F(Shell, PreferencesOpenOnceFromTheMenuAndTheirShortcut) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(ui->window.get()));
     QTest::keyClick(ui->window.get(), Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(ui->window->findChildren<PreferencesDialog*>().size(), 1);
+}
+
+}  // namespace
+}  // namespace quenaro
+
+namespace quenaro {
+namespace {
+
+// A preference changed in the dialog reaches the chart on the Sky tab at once: what it draws
+// and the geometry it keeps are rebuilt for the new settings, and only then.
+TEST_F(Shell, ThePreferencesChangeTheDrawnChartAndItsCaches) {
+    ui->window->tabBarController()->setCurrentIndex(1);
+    ArmillaryView* chart = ui->armillaryView;
+    chart->resize(320, 320);
+    PreferencesDialog dialog(temporary.settings());
+
+    const QImage before = chart->grab().toImage();
+    const int builds = chart->cache().geometryBuilds();
+    EXPECT_EQ(chart->grab().toImage(), before);  // nothing changed: nothing rebuilt
+    EXPECT_EQ(chart->cache().geometryBuilds(), builds);
+
+    QTest::mouseClick(dialog.layerBox("ShowRaDec"), Qt::LeftButton);
+    EXPECT_FALSE(chart->settings().showRaDec);
+    const QImage withoutGrid = chart->grab().toImage();
+    EXPECT_NE(withoutGrid, before);
+    EXPECT_EQ(chart->cache().geometryBuilds(), builds + 1);
+
+    dialog.magnitudeSlider()->setValue(20);
+    EXPECT_FLOAT_EQ(chart->settings().showMinMagnitude, 2.0f);
+    EXPECT_NE(chart->grab().toImage(), withoutGrid);
+    EXPECT_EQ(chart->cache().geometryBuilds(), builds + 2);
+
+    QTest::mouseClick(dialog.restoreDefaultsButton(), Qt::LeftButton);
+    EXPECT_EQ(chart->settings(), ArmillarySettings());
+    EXPECT_EQ(chart->grab().toImage(), before);
+
+    // Audience only redraws: the chart keeps what it built.
+    const int afterDefaults = chart->cache().geometryBuilds();
+    QTest::mouseClick(dialog.audienceButton(kAudiencePlanetaryHours), Qt::LeftButton);
+    chart->grab();
+    EXPECT_EQ(chart->cache().geometryBuilds(), afterDefaults);
 }
 
 }  // namespace

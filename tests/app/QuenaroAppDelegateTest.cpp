@@ -27,6 +27,7 @@
 #include "app/QuenaroWindow.h"
 #include "calc/AstrolabeCalc.h"
 #include "model/Ephemeris.h"
+#include "views/ArmillaryView.h"
 #include "views/EphemerisScrollView.h"
 #include "views/EphemerisView.h"
 
@@ -157,6 +158,18 @@ TEST_F(Shell, PickersSlideUpOneAtATimeAndHideAtTheirRestingPlace) {
     delegate().hideDateTime();
     EXPECT_TRUE(datePicker()->isHidden());
     EXPECT_FALSE(delegate().hasAdjustedDate());
+}
+
+TEST_F(Shell, SkyTabHoldsTheChartOfTheSettingsAndAPressOnItHidesThePickers) {
+    ArmillaryView* chart = ui->armillaryView;
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(ui->window->tabBarController()->widget(1)->findChild<ArmillaryView*>(), chart);
+    EXPECT_EQ(chart->settings(), temporary.settings().armillarySettings());
+    ui->window->tabBarController()->setCurrentIndex(1);
+    delegate().setOrreryTime();
+    EXPECT_FALSE(timePicker()->isHidden());
+    QTest::mousePress(chart, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(timePicker()->isHidden());
 }
 
 TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {

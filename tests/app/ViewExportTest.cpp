@@ -15,6 +15,7 @@
 #include "ShellFixture.h"
 #include "app/QuenaroWindow.h"
 #include "support/ImageColours.h"
+#include "views/ArmillaryView.h"
 #include "views/TimelineView.h"
 
 namespace quenaro {
@@ -76,7 +77,7 @@ TEST_F(ViewExport, TheSheetTabWritesTheWholeSheetAndTheOrreryTabItsViewAsPdf) {
     EXPECT_EQ(alert(), nullptr);
 }
 
-TEST_F(ViewExport, TheOrreryTabWritesItsViewAtItsSizeOnScreenAndRedAtNight) {
+TEST_F(ViewExport, TheOrreryAndSkyTabsWriteTheirViewsAtTheirSizesOnScreenRedAtNight) {
     ui->window->show();
     showTab(0);
     const QSize onScreen = ui->timelineView->size();
@@ -91,9 +92,15 @@ TEST_F(ViewExport, TheOrreryTabWritesItsViewAtItsSizeOnScreenAndRedAtNight) {
     EXPECT_LE(peaks.blue, testing::kNightVisionTolerance);
     EXPECT_GT(peaks.red, 200);
 
-    // The star chart's tab has nothing to export yet.
+    // The star chart's tab writes the chart, as it shows, at its size.
     showTab(1);
-    EXPECT_FALSE(exportAction()->isEnabled());
+    EXPECT_TRUE(exportAction()->isEnabled());
+    answer = file("sky.png");
+    exportAction()->trigger();
+    const QImage sky(answer);
+    EXPECT_EQ(sky.size(), ui->armillaryView->size() * 2);
+    EXPECT_LE(testing::componentPeaks(sky).blue, testing::kNightVisionTolerance);
+    EXPECT_TRUE(suggestions.back().contains(QStringLiteral("Quenaro sky ")));
 }
 
 TEST_F(ViewExport, CancellingWritesNothingAndAFailureIsShownWithNothingLeftBehind) {

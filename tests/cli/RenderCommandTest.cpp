@@ -35,9 +35,10 @@ TEST_F(RenderCommand, PngsHaveTheSizeInPointsTimesTheScale) {
         QSize pixels;
     };
     const Row rows[] = {
-        {"sheet", nullptr, nullptr, {640, 3000}}, {"timeline", nullptr, nullptr, {640, 240}},
-        {"timeline", "100x50", "1.5", {150, 75}}, {"timeline", "1x1", "1", {1, 1}},
-        {"sheet", "320X700", "4", {1280, 2800}},
+        {"sheet", nullptr, nullptr, {640, 3000}},  {"timeline", nullptr, nullptr, {640, 240}},
+        {"timeline", "100x50", "1.5", {150, 75}},  {"timeline", "1x1", "1", {1, 1}},
+        {"sheet", "320X700", "4", {1280, 2800}},   {"armillary", nullptr, nullptr, {640, 640}},
+        {"armillary", "200x300", "1", {200, 300}},
     };
     for (const Row& row : rows) {
         const std::string file = path("view.png");
@@ -126,6 +127,17 @@ TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
         {{"render", "sheet", "--output", output, "--scale", "5"}, "--scale '5'"},
         {{"render", "sheet", "--output", output, "--scale", "inf"}, "--scale"},
         {{"render", "sheet", "--output", output, "--lat", "91"}, "--lat"},
+        {{"render", "sheet", "--output", output, "--size", ""}, "--size"},
+        {{"render", "sheet", "--output", output, "--scale", ""}, "--scale"},
+        {{"render", "timeline", "--output", output, "--enlarged"}, "armillary chart only"},
+        {{"render", "sheet", "--output", output, "--star-limit", "5"}, "armillary chart only"},
+        {{"render", "armillary", "--output", output, "--star-limit", "25"}, "--star-limit '25'"},
+        {{"render", "armillary", "--output", output, "--star-limit", ""}, "--star-limit"},
+        {{"render", "armillary", "--output", output, "--rotation", "361"}, "--rotation '361'"},
+        {{"render", "armillary", "--output", output, "--layers", "altaz,stars"}, "--layers"},
+        {{"render", "armillary", "--output", output, "--layers", "lines,lines"}, "--layers"},
+        {{"render", "armillary", "--output", output, "--layers", "altaz,"}, "--layers"},
+        {{"render", "armillary", "--output", output, "--layers", ""}, "--layers"},
         {{"render", "sheet"}, "--output"},
         {{"render", "sheet", "--output", ""}, "--output"},
     };
@@ -140,6 +152,31 @@ TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
         EXPECT_NE(err.str().find(row.named), std::string::npos) << err.str();
         EXPECT_FALSE(QFile::exists(QString::fromStdString(file))) << row.named;
     }
+}
+
+/// The chart's options change what is drawn: each rendering differs from the default one,
+/// and the chart with no layers and no stars is the plain black disc on dark grey.
+TEST_F(RenderCommand, ChartOptionsChangeTheDrawing) {
+    const auto draw = [this](std::vector<const char*> options) {
+        const std::string file = path("chart.png");
+        std::vector<const char*> arguments{"render", "armillary", "--output", file.c_str(),
+                                           BERLIN_EVENING};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const auto run = runQuenaro(arguments);
+        EXPECT_EQ(run.status, kExitSuccess) << run.err;
+        return QImage(QString::fromStdString(file));
+    };
+    const QImage plain = draw({});
+    for (const std::vector<const char*>& options :
+         std::vector<std::vector<const char*>>{{"--enlarged"},
+                                               {"--rotation", "-90"},
+                                               {"--star-limit", "6.5"},
+                                               {"--layers", "altaz"}}) {
+        EXPECT_FALSE(draw(options) == plain) << options.front();
+    }
+    const QImage empty = draw({"--layers", "none", "--star-limit", "-2"});
+    EXPECT_EQ(empty.pixelColor(320, 320).rgb(), qRgb(0, 0, 0));
+    EXPECT_EQ(empty.pixelColor(2, 2).rgb(), qRgb(85, 85, 85));
 }
 
 TEST_F(RenderCommand, AFileThatCannotBeWrittenFailsWithStatusOneAndLeavesNothingBehind) {
