@@ -1,5 +1,6 @@
-// Costs of drawing: the sheet and the timeline at a device pixel ratio of 2, and the whole
-// redraw the clock tick starts (re-dating the model, then painting the window).
+// Costs of drawing: the sheet and the timeline at a device pixel ratio of 2, the whole
+// redraw the clock tick and a drag step on the dial start (re-dating the model, then painting
+// the window), by day and in night vision, and the night-vision conversion itself.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "app/QuenaroWindow.h"
 #include "model/Ephemeris.h"
 #include "views/EphemerisSheetPainter.h"
+#include "views/NightVision.h"
 #include "views/TimelinePainter.h"
 
 namespace quenaro {
@@ -55,29 +57,76 @@ void BM_DrawTimeline(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawTimeline)->Unit(benchmark::kMillisecond);
 
-/// One tick that finds a new minute: the model re-dated, the four views marked, and the
-/// window painted at once (on the tab given by the argument: 0 the orrery screen with the
-/// timeline, 1 the star chart, 2 the sheet).
-void BM_TickFanOut(benchmark::State& state) {
+/// The whole interface at Berlin on the evening above, launched on the tab given (0 the
+/// orrery screen with the dial and the timeline, 1 the star chart, 2 the sheet), by day or in
+/// night vision.
+struct LaunchedInterface {
+    LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
+        settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
+        settings.setBoolValue(QStringLiteral("FollowLocation"), false);
+        settings.setBoolValue(QStringLiteral("NightMode"), night);
+        now = berlinEvening().date().timeIntervalSinceReferenceDate();
+        InterfaceOptions options;
+        options.makeSource = [](QObject*) { return nullptr; };
+        options.clock = [this] { return now; };
+        ui = loadInterface(settings, options);
+        ui->delegate->applicationDidFinishLaunching();
+        ui->window->tabBarController()->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+    }
+    /// Leaves the application's palette as it found it.
+    ~LaunchedInterface() { settings.setBoolValue(QStringLiteral("NightMode"), false); }
+
     const QTemporaryDir directory;
-    AppSettings settings(directory.filePath(QStringLiteral("settings.ini")));
-    settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
-    settings.setBoolValue(QStringLiteral("FollowLocation"), false);
-    double now = berlinEvening().date().timeIntervalSinceReferenceDate();
-    InterfaceOptions options;
-    options.makeSource = [](QObject*) { return nullptr; };
-    options.clock = [&now] { return now; };
-    const std::unique_ptr<Interface> ui = loadInterface(settings, options);
-    ui->delegate->applicationDidFinishLaunching();
-    ui->window->tabBarController()->setCurrentIndex(static_cast<int>(state.range(0)));
-    QCoreApplication::processEvents();
+    AppSettings settings;
+    double now = 0.0;
+    std::unique_ptr<Interface> ui;
+};
+
+/// One tick that finds a new minute: the model re-dated, the four views marked, and the
+/// window painted at once. Arguments: the tab, night vision (0 or 1).
+void BM_TickFanOut(benchmark::State& state) {
+    LaunchedInterface launched(static_cast<int>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) {
-        now += 60.0;
-        ui->delegate->updateLocalTime();
-        ui->window->repaint();
+        launched.now += 60.0;
+        launched.ui->delegate->updateLocalTime();
+        launched.ui->window->repaint();
     }
 }
-BENCHMARK(BM_TickFanOut)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickFanOut)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMillisecond);
+
+/// One step of a drag on the dial: the delegate re-dates the model by a minute and the
+/// window paints what that marked (the views on the orrery screen), as the event loop does.
+/// Argument: night vision (0 or 1).
+void BM_DragStep(benchmark::State& state) {
+    LaunchedInterface launched(0, state.range(0) != 0);
+    EphemerisDate date = launched.ui->ephemeris->date();
+    for (auto _ : state) {
+        date = EphemerisDate(date.timeIntervalSinceReferenceDate() + 60.0, date.timeZone());
+        launched.ui->delegate->changeDate(date);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+/// The night-vision conversion of a dial's worth of pixels: 320 points square at a device
+/// pixel ratio of 2.
+void BM_TurnNightRed(benchmark::State& state) {
+    QImage image = canvas(320, 320);
+    image.fill(QColor(200, 150, 100));
+    for (auto _ : state) {
+        turnNightRed(image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_TurnNightRed)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quenaro

@@ -1,9 +1,9 @@
 #include "app/AppSettings.h"
 
 #include <QSettings>
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "base/DiagnosticLog.h"
 
@@ -17,27 +17,44 @@ const QString kPlaceName = QStringLiteral("PlaceName");
 const QString kPlaceZone = QStringLiteral("PlaceZone");
 const QString kWindowSize = QStringLiteral("WindowSize");
 constexpr int kLargestWindowSide = 16384;
-/// The star chart's magnitude limit is taken within these (a float holds them exactly).
-constexpr double kFaintestLimitMagnitude = 30.0;
 
 struct RegisteredDefault {
     const char* key;
     QVariant value;
+    /// The range a stored number must lie in (numbers only; both inclusive).
+    double smallest = -std::numeric_limits<double>::infinity();
+    double largest = std::numeric_limits<double>::infinity();
 };
 
-const std::array<RegisteredDefault, 9>& registeredDefaults() {
-    static const std::array<RegisteredDefault, 9> table = {{
+const std::array<RegisteredDefault, 10>& registeredDefaults() {
+    static const std::array<RegisteredDefault, 10> table = {{
         {"Facing", false},
         {"ShowAltAz", true},
         {"ShowEcliptic", true},
         {"ShowRaDec", true},
         {"ShowConstellationLines", true},
-        {"ShowMinMagnitude", 4.5f},
+        {"ShowMinMagnitude", 4.5f, kBrightestMagnitudeLimit, kFaintestMagnitudeLimit},
         {"ShowCircles", false},
         {"FollowLocation", true},
         {"UsePlaceTimeZone", false},
+        {"NightMode", false},
     }};
     return table;
+}
+
+const RegisteredDefault* registeredEntry(const QString& key) {
+    for (const RegisteredDefault& entry : registeredDefaults()) {
+        if (key == QLatin1String(entry.key)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+/// Whether a finite number lies in the key's registered range (any number without one).
+bool withinRange(const QString& key, double value) {
+    const RegisteredDefault* entry = registeredEntry(key);
+    return entry == nullptr || (value >= entry->smallest && value <= entry->largest);
 }
 
 /// A stored boolean: a bool, or its text form ("true", "false", "1", "0") as INI files hold it.
@@ -65,9 +82,21 @@ std::optional<double> readFiniteNumber(const QVariant& stored) {
 }
 
 void logIgnored(const QString& key, const QVariant& stored) {
-    diagnosticLog(QStringLiteral("Settings: %1 = \"%2\" is not of its kind; the default is used")
+    diagnosticLog(QStringLiteral("Settings: %1 = \"%2\" is not of its kind or out of its range; "
+                                 "the default is used")
                       .arg(key, stored.toString())
                       .toStdString());
+}
+
+/// A stored whole number that fits an int, in plain decimal text ("2.5", "1e3" and numbers
+/// beyond the int range are not).
+std::optional<int> readInt(const QVariant& stored) {
+    bool ok = false;
+    const int value = stored.toString().trimmed().toInt(&ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace
@@ -80,12 +109,8 @@ AppSettings::AppSettings(const QString& iniPath)
 AppSettings::~AppSettings() = default;
 
 QVariant AppSettings::registeredDefault(const QString& key) {
-    for (const RegisteredDefault& entry : registeredDefaults()) {
-        if (key == QLatin1String(entry.key)) {
-            return entry.value;
-        }
-    }
-    return {};
+    const RegisteredDefault* entry = registeredEntry(key);
+    return entry != nullptr ? entry->value : QVariant();
 }
 
 bool AppSettings::boolValue(const QString& key) const {
@@ -102,7 +127,8 @@ bool AppSettings::boolValue(const QString& key) const {
 double AppSettings::numberValue(const QString& key) const {
     if (store_->contains(key)) {
         const QVariant stored = store_->value(key);
-        if (const std::optional<double> value = readFiniteNumber(stored)) {
+        if (const std::optional<double> value = readFiniteNumber(stored);
+            value && withinRange(key, *value)) {
             return *value;
         }
         logIgnored(key, stored);
@@ -113,10 +139,8 @@ double AppSettings::numberValue(const QString& key) const {
 int AppSettings::intValue(const QString& key) const {
     if (store_->contains(key)) {
         const QVariant stored = store_->value(key);
-        bool ok = false;
-        const int value = stored.toInt(&ok);
-        if (ok) {
-            return value;
+        if (const std::optional<int> value = readInt(stored)) {
+            return *value;
         }
         logIgnored(key, stored);
     }
@@ -124,8 +148,41 @@ int AppSettings::intValue(const QString& key) const {
 }
 
 void AppSettings::setBoolValue(const QString& key, bool value) {
-    store_->setValue(key, value);
+    store(key, value);
+}
+
+void AppSettings::setNumberValue(const QString& key, double value) {
+    if (!std::isfinite(value) || !withinRange(key, value)) {
+        diagnosticLog(QStringLiteral("Settings: %1 = %2 is not stored: out of its range")
+                          .arg(key)
+                          .arg(value)
+                          .toStdString());
+        return;
+    }
+    store(key, value);
+}
+
+void AppSettings::setIntValue(const QString& key, int value) {
+    store(key, value);
+}
+
+void AppSettings::resetValue(const QString& key) {
+    store(key, QVariant());
+}
+
+void AppSettings::store(const QString& key, const QVariant& value) {
+    // Compared as text, the way the file holds every value.
+    const bool wasStored = store_->contains(key);
+    const QString before = store_->value(key).toString();
+    if (value.isValid()) {
+        store_->setValue(key, value);
+    } else {
+        store_->remove(key);
+    }
     store_->sync();
+    if (wasStored != value.isValid() || before != value.toString()) {
+        emit valueChanged(key);
+    }
 }
 
 std::optional<ObserverPlace> AppSettings::storedPlace() const {
@@ -187,11 +244,20 @@ ArmillarySettings AppSettings::armillarySettings() const {
     chart.showEcliptic = boolValue(QStringLiteral("ShowEcliptic"));
     chart.showRaDec = boolValue(QStringLiteral("ShowRaDec"));
     chart.showConstellationLines = boolValue(QStringLiteral("ShowConstellationLines"));
-    chart.showMinMagnitude =
-        static_cast<float>(std::clamp(numberValue(QStringLiteral("ShowMinMagnitude")),
-                                      -kFaintestLimitMagnitude, kFaintestLimitMagnitude));
+    // Within 1 to 6.5 (numberValue), so a float holds it.
+    chart.showMinMagnitude = static_cast<float>(numberValue(QStringLiteral("ShowMinMagnitude")));
     chart.showCircles = boolValue(QStringLiteral("ShowCircles"));
     return chart;
+}
+
+bool AppSettings::isArmillarySetting(const QString& key) {
+    for (const char* chartKey : {"ShowAltAz", "ShowEcliptic", "ShowRaDec", "ShowConstellationLines",
+                                 "ShowMinMagnitude", "ShowCircles"}) {
+        if (key == QLatin1String(chartKey)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<QSize> AppSettings::windowSize() const {

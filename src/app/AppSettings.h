@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QVariant>
@@ -13,20 +14,29 @@ class QSettings;
 
 namespace quenaro {
 
+/// The range of the ShowMinMagnitude setting, the faintest stars the chart draws (magnitudes).
+inline constexpr double kBrightestMagnitudeLimit = 1.0;
+inline constexpr double kFaintestMagnitudeLimit = 6.5;
+
 /// The user's settings: the platform's per-user store read through the table of registered
-/// defaults, so a key that is absent (or holds a value of the wrong kind) reads its default.
+/// defaults, so a key that is absent, or holds a value of the wrong kind, a non-finite number
+/// or a number outside its key's range, reads its default.
 /// Keys and defaults:
 ///   Facing false, ShowAltAz true, ShowEcliptic true, ShowRaDec true,
-///   ShowConstellationLines true, ShowMinMagnitude 4.5 (float), ShowCircles false,
-///   FollowLocation true, UsePlaceTimeZone false; Audience (integer) reads 0 when absent.
+///   ShowConstellationLines true, ShowMinMagnitude 4.5 (float, 1 to 6.5), ShowCircles false,
+///   FollowLocation true, UsePlaceTimeZone false, NightMode false; Audience (integer) reads 0
+///   when absent.
 /// The place is stored as LastLat, LastLon (degrees), PlaceName and PlaceZone.
-class AppSettings {
+/// Every change made through the setters is announced by valueChanged(). Main thread only.
+class AppSettings : public QObject {
+    Q_OBJECT
+
   public:
     /// The user's own settings (QSettings for the application's organisation and name).
     AppSettings();
     /// Settings in an INI file at the path (tests, or a second profile).
     explicit AppSettings(const QString& iniPath);
-    ~AppSettings();
+    ~AppSettings() override;
     AppSettings(const AppSettings&) = delete;
     AppSettings& operator=(const AppSettings&) = delete;
 
@@ -35,11 +45,21 @@ class AppSettings {
 
     /// A boolean setting: the stored "true"/"false" (or 1/0), else the registered default.
     bool boolValue(const QString& key) const;
-    /// A number setting: the stored finite number, else the registered default (0 without).
+    /// A number setting: the stored finite number within the key's range (ShowMinMagnitude
+    /// 1 to 6.5), else the registered default (0 without).
     double numberValue(const QString& key) const;
-    /// An integer setting: the stored integer, else the registered default (0 without).
+    /// An integer setting: the stored whole number within the int range, else the registered
+    /// default (0 without).
     int intValue(const QString& key) const;
+    /// Store a value and write it out at once; valueChanged(key) follows when what the key
+    /// reads has changed. A number outside the key's range (or not finite) is refused with a
+    /// diagnostic-log line and nothing is stored.
     void setBoolValue(const QString& key, bool value);
+    void setNumberValue(const QString& key, double value);
+    void setIntValue(const QString& key, int value);
+    /// Removes the stored value, so the key reads its registered default again; announced
+    /// like a change.
+    void resetValue(const QString& key);
 
     /// The stored place, read all-or-nothing: none when LastLat and LastLon are not both
     /// stored as finite numbers within [-90, 90] and [-180, 180] (a diagnostic-log line says
@@ -50,8 +70,10 @@ class AppSettings {
     void storePlace(const ObserverPlace& place);
 
     /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
-    /// ShowConstellationLines, ShowMinMagnitude (taken within -30 to 30) and ShowCircles.
+    /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.
     ArmillarySettings armillarySettings() const;
+    /// Whether the key is one of those six.
+    static bool isArmillarySetting(const QString& key);
 
     /// The window's size in points; none when not stored or not a sensible size.
     std::optional<QSize> windowSize() const;
@@ -60,7 +82,14 @@ class AppSettings {
     /// Writes pending changes out.
     void sync();
 
+  signals:
+    /// A setting now reads a different value (after a setter or resetValue()).
+    void valueChanged(const QString& key);
+
   private:
+    /// Stores the value (none: removes the key), writes it out, and announces the change.
+    void store(const QString& key, const QVariant& value);
+
     std::unique_ptr<QSettings> store_;
 };
 

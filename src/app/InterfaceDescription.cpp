@@ -18,12 +18,14 @@
 #include "app/DateTimePicker.h"
 #include "app/OrreryScreen.h"
 #include "app/PlaceDialog.h"
+#include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
 #include "calc/AstrolabeCalc.h"
 #include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
 #include "views/ArmillaryView.h"
+#include "views/EphemerisSheetPainter.h"
 #include "views/EphemerisView.h"
 #include "views/OrreryView.h"
 #include "views/TimelineView.h"
@@ -62,6 +64,42 @@ void openPlaceDialog(Interface& ui, AppSettings& settings) {
                      &QuenaroAppDelegate::setUsePlaceTimeZone);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->open();
+}
+
+/// Opens the preferences beside the window (one at a time); what the user changes is written
+/// to the settings at once.
+void openPreferences(QWidget* window, AppSettings& settings) {
+    if (auto* open = window->findChild<PreferencesDialog*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new PreferencesDialog(settings, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+/// The view of the current tab as the window shows it, when it can be drawn into a file.
+std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSettings& settings) {
+    RenderSettings rendering;
+    rendering.nightVision = settings.boolValue(QStringLiteral("NightMode"));
+    const QWidget* screen = ui.window->tabBarController()->currentWidget();
+    if (screen == ui.orreryScreen) {
+        return ExportedView{RenderedView::Timeline, ui.timelineView->size(), rendering,
+                            QStringLiteral("timeline")};
+    }
+    if (screen != nullptr && screen->isAncestorOf(ui.armillaryView)) {
+        rendering.chart.settings = ui.armillaryView->settings();
+        rendering.chart.state.scaleMode = ui.armillaryView->scaleMode();
+        rendering.chart.state.rotation = ui.armillaryView->rotation();
+        return ExportedView{RenderedView::Armillary, ui.armillaryView->size(), rendering,
+                            QStringLiteral("sky")};
+    }
+    if (screen != nullptr && screen->isAncestorOf(ui.ephemerisView)) {
+        return ExportedView{RenderedView::Sheet, QSizeF(kSheetWidth, kSheetHeight), rendering,
+                            QStringLiteral("sheet")};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -173,13 +211,73 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                          showAlert(window, title, message);
                      });
 
-    // The menu: the calculator, also on Ctrl+K.
+    // The settings' changes reach the views: the chart takes its six settings anew (it
+    // rebuilds what it keeps for them), then the delegate redraws or turns night mode.
+    ArmillaryView* chart = ui->armillaryView;
+    QObject::connect(&settings, &AppSettings::valueChanged, chart,
+                     [&settings, chart](const QString& key) {
+                         if (AppSettings::isArmillarySetting(key)) {
+                             chart->setSettings(settings.armillarySettings());
+                         }
+                     });
+    QObject::connect(&settings, &AppSettings::valueChanged, delegate,
+                     &QuenaroAppDelegate::settingChanged);
+
+    // The menus; each entry's shortcut works while its menu is closed too.
+    const auto addEntry = [window](QMenu* menu, const QString& title, const char* name,
+                                   const QKeySequence& keys) {
+        QAction* action = menu->addAction(title);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        window->addAction(action);
+        return action;
+    };
+    QMenu* file = ui->window->menuBar()->addMenu(QObject::tr("&File"));
+    QAction* exportAction = addEntry(file, QObject::tr("&Export View…"), "exportViewAction",
+                                     QKeySequence(Qt::CTRL | Qt::Key_E));
+    const ExportFileChooser chooseExportFile = options.chooseExportFile;
+    QObject::connect(exportAction, &QAction::triggered, window,
+                     [interface, &settings, window, chooseExportFile] {
+                         if (const std::optional<ExportedView> exported =
+                                 currentExportedView(*interface, settings)) {
+                             exportView(window, *exported, *interface->ephemeris, chooseExportFile);
+                         }
+                     });
+    // Only a tab whose view can be drawn into a file offers it.
+    QObject::connect(
+        tabs, &QTabWidget::currentChanged, exportAction, [interface, &settings, exportAction] {
+            exportAction->setEnabled(currentExportedView(*interface, settings).has_value());
+        });
+    file->addSeparator();
+    QAction* quit = addEntry(file, QObject::tr("&Quit"), "quitAction", QKeySequence::Quit);
+    QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
+
+    QMenu* view = ui->window->menuBar()->addMenu(QObject::tr("&View"));
+    QAction* nightMode = addEntry(view, QObject::tr("&Night Mode"), "nightModeAction",
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    nightMode->setCheckable(true);
+    nightMode->setChecked(settings.boolValue(QStringLiteral("NightMode")));
+    nightMode->setToolTip(QObject::tr("Red on black, for eyes adapted to the dark"));
+    QObject::connect(nightMode, &QAction::toggled, delegate, [&settings](bool on) {
+        settings.setBoolValue(QStringLiteral("NightMode"), on);
+    });
+    QObject::connect(&settings, &AppSettings::valueChanged, nightMode,
+                     [&settings, nightMode](const QString& key) {
+                         if (key == QLatin1String("NightMode")) {
+                             nightMode->setChecked(settings.boolValue(key));
+                         }
+                     });
+
     QMenu* tools = ui->window->menuBar()->addMenu(QObject::tr("&Tools"));
-    QAction* astrolabe = tools->addAction(QObject::tr("&Astrolabe Calculator…"));
-    astrolabe->setObjectName(QStringLiteral("astrolabeAction"));
-    astrolabe->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    ui->window->addAction(astrolabe);  // the shortcut works while the menu is closed
+    QAction* astrolabe = addEntry(tools, QObject::tr("&Astrolabe Calculator…"), "astrolabeAction",
+                                  QKeySequence(Qt::CTRL | Qt::Key_K));
     QObject::connect(astrolabe, &QAction::triggered, delegate, &QuenaroAppDelegate::showAstrolabe);
+    tools->addSeparator();
+    QAction* preferences = addEntry(tools, QObject::tr("&Preferences…"), "preferencesAction",
+                                    QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    QObject::connect(preferences, &QAction::triggered, window,
+                     [window, &settings] { openPreferences(window, settings); });
 
     // Keyboard: the pickers, the clock, the place and the three tabs.
     addShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_D),

@@ -4,6 +4,7 @@
 
 #include "app/CurrentLocation.h"
 #include "app/QuenaroAppDelegate.h"
+#include "app/ViewExport.h"
 
 namespace quenaro {
 
@@ -44,13 +45,18 @@ struct Interface {
 struct InterfaceOptions {
     CurrentLocation::SourceFactory makeSource = CurrentLocation::defaultSource;
     QuenaroAppDelegate::Clock clock;
+    /// Where "Export view…" writes (tests give their own).
+    ExportFileChooser chooseExportFile = askExportFile;
 };
 
 /// Creates the place (from the settings, starting the location service when it is
 /// followed), the one model for now at that place, the window with its three screens, the
-/// views, the pickers and the delegate, and connects the model to every view, the controls
-/// and shortcuts to the delegate's actions and the location's failures to alerts. The
-/// delegate's applicationDidFinishLaunching() is left to the caller. Needs a QApplication.
+/// views, the pickers and the delegate, and connects the model to every view, the controls,
+/// menus and shortcuts to the delegate's actions, the settings' changes to the delegate and
+/// the location's failures to alerts. The menus: File > Export View… (Ctrl+E, the current
+/// tab's view as PNG or PDF) and Quit (Ctrl+Q); View > Night Mode (Ctrl+Shift+N); Tools >
+/// Astrolabe Calculator… (Ctrl+K) and Preferences… (Ctrl+,). The delegate's
+/// applicationDidFinishLaunching() is left to the caller. Needs a QApplication.
 std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions options = {});
 
 }  // namespace quenaro

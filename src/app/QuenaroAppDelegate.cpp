@@ -23,6 +23,7 @@ namespace {
 constexpr int kTickMilliseconds = 2000;
 constexpr int kSlideMilliseconds = 250;
 const QString kUsePlaceTimeZone = QStringLiteral("UsePlaceTimeZone");
+const QString kNightMode = QStringLiteral("NightMode");
 
 double systemClock() {
     return EphemerisDate().timeIntervalSinceReferenceDate();
@@ -42,7 +43,10 @@ QuenaroAppDelegate::QuenaroAppDelegate(const Outlets& outlets, Clock clock, QObj
     : QObject(parent),
       outlets_(outlets),
       clock_(clock ? std::move(clock) : Clock(systemClock)),
-      deviceZone_(TimeZone::defaultZone()) {}
+      deviceZone_(TimeZone::defaultZone()),
+      nightMode_(
+          {outlets.orreryView, outlets.armillaryView, outlets.timelineView, outlets.ephemerisView},
+          {outlets.astrolabeViewController}) {}
 
 void QuenaroAppDelegate::applicationDidFinishLaunching() {
     // The place is known (the interface description made the location first).
@@ -72,6 +76,7 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
     tabs->addTab(outlets_.armillaryViewController, tr("Sky"));
     tabs->addTab(outlets_.ephmerisViewController, tr("Sheet"));
 
+    nightMode_.setEnabled(outlets_.settings->boolValue(kNightMode));
     outlets_.window->show();
 
     connect(outlets_.currentLocation, &CurrentLocation::changeLocationNotification, this,
@@ -201,6 +206,14 @@ void QuenaroAppDelegate::setUsePlaceTimeZone(bool usePlaceZone) {
     followZone();
     showPlace();
     redrawViews();
+}
+
+void QuenaroAppDelegate::settingChanged(const QString& key) {
+    if (key == kNightMode) {
+        nightMode_.setEnabled(outlets_.settings->boolValue(kNightMode));
+    } else {
+        redrawViews();
+    }
 }
 
 void QuenaroAppDelegate::redrawViews() {

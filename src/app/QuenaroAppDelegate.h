@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "app/NightMode.h"
 #include "app/ObserverPlace.h"
 #include "time/EphemerisDate.h"
 
@@ -57,7 +58,8 @@ class QuenaroAppDelegate : public QObject {
     QuenaroAppDelegate(const Outlets& outlets, Clock clock = {}, QObject* parent = nullptr);
 
     /// The start-up steps: wraps the sheet in its scroll view, installs the three tabs,
-    /// starts the clock tick, shows the window and follows the place.
+    /// starts the clock tick, turns night vision on when the NightMode setting asks for it,
+    /// shows the window and follows the place.
     void applicationDidFinishLaunching();
 
     /// True once the user has set a date or time with a picker (the tick then leaves the
@@ -95,6 +97,11 @@ class QuenaroAppDelegate : public QObject {
     void setUsePlaceTimeZone(bool usePlaceZone);
     /// Shows the astrolabe calculator's screen in front, ready for typing.
     void showAstrolabe();
+    /// A setting has changed (the settings' change notification): NightMode turns night
+    /// vision on or off for the whole application; any other key redraws the views, which
+    /// read what they draw with anew (the interface description gives the star chart its
+    /// settings first).
+    void settingChanged(const QString& key);
 
   private:
     void redrawViews();
@@ -109,6 +116,7 @@ class QuenaroAppDelegate : public QObject {
     Clock clock_;
     TimeZone deviceZone_;
     QTimer* timer_ = nullptr;
+    NightMode nightMode_;
     bool hasAdjustedDate_ = false;
     bool dragInProgress_ = false;
 };

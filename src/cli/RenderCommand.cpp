@@ -47,6 +47,7 @@ struct RenderOptions {
     bool enlarged = false;
     std::string rotation;
     std::string layers;
+    bool night = false;
 };
 
 RenderedView viewNamed(const std::string& name) {
@@ -226,6 +227,7 @@ void render(const RenderOptions& options) {
     RenderSettings settings;
     settings.chart = chartOptions(options, view);
     settings.audience = audienceOption(options, view);
+    settings.nightVision = options.night;
     if (options.output.empty()) {
         throw BadInput("--output", options.output, "expected the name of the file to write");
     }
@@ -276,6 +278,9 @@ Subcommand addRenderCommand(CLI::App& app) {
                      "armillary: the layers drawn, some of altaz,circles,ecliptic,radec,lines, or "
                      "none (default altaz,ecliptic,radec,lines)")
         ->type_name("LIST");
+    command->add_flag("--night", options->night,
+                      "Night vision: every colour turned red of the same brightness (a PDF then "
+                      "holds a picture drawn at the scale)");
     options->observer.addTo(*command);
     Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
     subcommand.writesOwnOutput = true;

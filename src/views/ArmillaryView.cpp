@@ -2,13 +2,14 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QPaintEvent>
 #include <QStyleHints>
 #include <QTouchEvent>
 #include <cmath>
 #include <numbers>
 
 #include "views/ArmillaryProjection.h"
+#include "views/ViewPainter.h"
 
 namespace quenaro {
 
@@ -35,8 +36,8 @@ void ArmillaryView::setSettings(const ArmillarySettings& settings) {
     update();
 }
 
-void ArmillaryView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void ArmillaryView::paintEvent(QPaintEvent* event) {
+    ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         painter.fillRect(rect(), QColor::fromRgbF(1.0f / 3, 1.0f / 3, 1.0f / 3));
         return;

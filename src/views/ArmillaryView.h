@@ -37,6 +37,9 @@ class ArmillaryView : public QWidget {
     /// The chart's turn, radians in [-pi, pi], clockwise on screen.
     double rotation() const { return state_.rotation; }
 
+    /// The chart's kept geometry and picture (for tests and benchmarks).
+    const ArmillaryCache& cache() const { return cache_; }
+
     QSize sizeHint() const override { return {320, 320}; }
 
   signals:

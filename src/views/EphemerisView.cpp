@@ -2,9 +2,9 @@
 
 #include <QLocale>
 #include <QPaintEvent>
-#include <QPainter>
 
 #include "views/EphemerisSheetPainter.h"
+#include "views/ViewPainter.h"
 
 namespace quenaro {
 
@@ -14,7 +14,7 @@ EphemerisView::EphemerisView(QWidget* parent) : QWidget(parent) {
 }
 
 void EphemerisView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
+    ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         painter.fillRect(event->rect(), Qt::black);
         return;

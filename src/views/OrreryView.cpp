@@ -1,12 +1,13 @@
 #include "views/OrreryView.h"
 
 #include <QMouseEvent>
-#include <QPainter>
+#include <QPaintEvent>
 #include <QWheelEvent>
 
 #include "model/Ephemeris.h"
 #include "views/DialGeometry.h"
 #include "views/OrreryContent.h"
+#include "views/ViewPainter.h"
 
 namespace quenaro {
 
@@ -28,8 +29,8 @@ OrreryView::OrreryView(bool facing, QWidget* parent) : QWidget(parent), facing_(
            "Wheel: 10 minutes a notch (Shift: a day). Double-click: pick the date."));
 }
 
-void OrreryView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void OrreryView::paintEvent(QPaintEvent* event) {
+    ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         return;
     }

@@ -1,8 +1,9 @@
 #include "views/TimelineView.h"
 
-#include <QPainter>
+#include <QPaintEvent>
 
 #include "views/TimelinePainter.h"
+#include "views/ViewPainter.h"
 
 namespace quenaro {
 
@@ -11,8 +12,8 @@ TimelineView::TimelineView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-void TimelineView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void TimelineView::paintEvent(QPaintEvent* event) {
+    ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         painter.fillRect(rect(), Qt::black);
         return;

@@ -14,6 +14,7 @@
 
 #include "views/ArmillaryPainter.h"
 #include "views/EphemerisSheetPainter.h"
+#include "views/NightVision.h"
 #include "views/OrreryPainter.h"
 #include "views/TimelinePainter.h"
 
@@ -53,7 +54,31 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
     throw RenderError(QStringLiteral("cannot write %1: %2").arg(path, reason).toStdString());
 }
 
-void writePdf(const PaintFunction& paint, QSizeF size, QSaveFile& file) {
+/// The view drawn into a picture of size x scale pixels on black, turned red for night vision.
+QImage picture(const PaintFunction& paint, QSizeF size, double scale, bool nightVision,
+               const QString& path) {
+    QImage image(static_cast<int>(std::ceil(size.width() * scale)),
+                 static_cast<int>(std::ceil(size.height() * scale)),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        fail(path, QStringLiteral("no memory for an image of %1 x %2 pixels")
+                       .arg(size.width() * scale)
+                       .arg(size.height() * scale));
+    }
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        paint(painter, size);
+    }
+    if (nightVision) {
+        turnNightRed(image);
+    }
+    return image;
+}
+
+void writePdf(const PaintFunction& paint, QSizeF size, double scale, bool nightVision,
+              QSaveFile& file) {
     QPdfWriter writer(&file);
     writer.setResolution(kPointsPerInch);
     writer.setPageSize(QPageSize(size, QPageSize::Point));
@@ -62,24 +87,18 @@ void writePdf(const PaintFunction& paint, QSizeF size, QSaveFile& file) {
     if (!painter.isActive()) {
         fail(file.fileName(), QStringLiteral("the PDF page could not be started"));
     }
-    paint(painter, size);
-}
-
-void writePng(const PaintFunction& paint, QSizeF size, double scale, QSaveFile& file) {
-    QImage image(static_cast<int>(std::ceil(size.width() * scale)),
-                 static_cast<int>(std::ceil(size.height() * scale)),
-                 QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) {
-        fail(file.fileName(), QStringLiteral("no memory for an image of %1 x %2 pixels")
-                                  .arg(size.width() * scale)
-                                  .arg(size.height() * scale));
-    }
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::black);
-    {
-        QPainter painter(&image);
+    if (nightVision) {
+        // A PDF has no way to turn colours red as they are drawn: the page holds the picture.
+        painter.drawImage(QRectF(QPointF(0, 0), size),
+                          picture(paint, size, scale, true, file.fileName()));
+    } else {
         paint(painter, size);
     }
+}
+
+void writePng(const PaintFunction& paint, QSizeF size, double scale, bool nightVision,
+              QSaveFile& file) {
+    const QImage image = picture(paint, size, scale, nightVision, file.fileName());
     QImageWriter writer(&file, "png");
     if (!writer.write(image)) {
         fail(file.fileName(), writer.errorString());
@@ -109,9 +128,9 @@ void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double s
     }
     const PaintFunction paint = paintFunctionFor(view, model, settings);
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        writePdf(paint, size, file);
+        writePdf(paint, size, scale, settings.nightVision, file);
     } else {
-        writePng(paint, size, scale, file);
+        writePng(paint, size, scale, settings.nightVision, file);
     }
     if (!file.commit()) {
         fail(path, file.errorString());

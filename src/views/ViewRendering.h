@@ -26,6 +26,8 @@ struct RenderSettings {
     ArmillaryRendering chart;
     /// The orrery's Audience setting (OrreryOptions::audience; the orrery only).
     int audience = 0;
+    /// Everything drawn turned red of the same brightness (nightRed).
+    bool nightVision = false;
 };
 
 /// A file that could not be written; the message names it and says why.
@@ -42,7 +44,9 @@ QSizeF defaultRenderSize(RenderedView view);
 /// that size in points when the name ends in ".pdf" (any case), else a PNG of size x scale
 /// pixels (scale 1-4; the view drawn at that device pixel ratio). The file appears whole or
 /// not at all: it is written beside the target and renamed over it when complete. The sheet
-/// shows the Moon's distance in kilometres; the orrery is drawn with `settings`. Needs a
+/// shows the Moon's distance in kilometres; the orrery is drawn with `settings.audience`, the
+/// star chart with `settings.chart`. For night vision a PNG is turned red pixel by pixel, and a
+/// PDF page holds the red picture drawn at `scale` (no longer vector). Needs a
 /// QGuiApplication (the offscreen platform will do). Throws RenderError when the file cannot
 /// be written or the image not allocated.
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,

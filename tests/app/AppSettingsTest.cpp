@@ -1,14 +1,17 @@
-// The settings: registered defaults for absent or malformed keys, and the stored place read
-// all-or-nothing and written as one.
+// The settings: registered defaults for absent, malformed or out-of-range keys, setters that
+// announce a change and refuse numbers out of range, and the stored place read all-or-nothing
+// and written as one.
 
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QSignalSpy>
 #include <QVariant>
 #include <cmath>
 #include <limits>
 
 #include "AppTestSupport.h"
+#include "support/CapturedLog.h"
 
 namespace quenaro {
 namespace {
@@ -52,14 +55,110 @@ TEST(AppSettings, StoredValuesWinAndMalformedOnesReadTheDefault) {
     EXPECT_FALSE(settings.windowSize().has_value());
 }
 
-TEST(AppSettings, ChartSettingsAreTheSixKeysWithTheMagnitudeLimitKeptFinite) {
+TEST(AppSettings, ValuesOfTheWrongKindOrOutOfRangeReadTheRegisteredDefault) {
+    struct Row {
+        const char* key;
+        QVariant stored;
+        QVariant read;  // what the key reads, of the key's kind
+    };
+    const Row rows[] = {
+        {"ShowMinMagnitude", "6.5", 6.5},
+        {"ShowMinMagnitude", "1", 1.0},
+        {"ShowMinMagnitude", " 5.25 ", 5.25},
+        {"ShowMinMagnitude", "0.99", 4.5},
+        {"ShowMinMagnitude", "6.51", 4.5},
+        {"ShowMinMagnitude", "-1e308", 4.5},
+        {"ShowMinMagnitude", "inf", 4.5},
+        {"ShowMinMagnitude", "1e400", 4.5},
+        {"ShowMinMagnitude", "4.5 stars", 4.5},
+        {"ShowMinMagnitude", "true", 4.5},
+        {"ShowMinMagnitude", "", 4.5},
+        {"Audience", "1", 1},
+        {"Audience", "-3", -3},  // any whole number: all but 0 and 1 show the date only
+        {"Audience", "2.5", 0},
+        {"Audience", "1e3", 0},
+        {"Audience", "99999999999", 0},
+        {"Audience", "nan", 0},
+        {"Audience", "true", 0},
+        {"NightMode", "true", true},
+        {"NightMode", "maybe", false},
+        {"ShowEcliptic", "2", true},
+        {"ShowEcliptic", "0", false},
+    };
+    for (const Row& row : rows) {
+        TemporarySettings temporary;
+        {
+            QSettings file(temporary.path(), QSettings::IniFormat);
+            file.setValue(QString::fromLatin1(row.key), row.stored);
+        }
+        const AppSettings settings = temporary.reopened();
+        const QString key = QString::fromLatin1(row.key);
+        const std::string name =
+            std::string(row.key) + " = \"" + row.stored.toString().toStdString() + "\"";
+        switch (row.read.typeId()) {
+            case QMetaType::Bool:
+                EXPECT_EQ(settings.boolValue(key), row.read.toBool()) << name;
+                break;
+            case QMetaType::Int:
+                EXPECT_EQ(settings.intValue(key), row.read.toInt()) << name;
+                break;
+            default:
+                EXPECT_EQ(settings.numberValue(key), row.read.toDouble()) << name;
+                break;
+        }
+    }
+}
+
+TEST(AppSettings, SettersAnnounceChangesAndRefuseNumbersOutOfRange) {
+    TemporarySettings temporary;
+    AppSettings& settings = temporary.settings();
+    QSignalSpy changes(&settings, &AppSettings::valueChanged);
+    const QString circles = QStringLiteral("ShowCircles");
+    const QString magnitude = QStringLiteral("ShowMinMagnitude");
+
+    settings.setBoolValue(circles, true);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.takeFirst().at(0).toString(), circles);
+    settings.setBoolValue(circles, true);  // the same again: nothing to announce
+    EXPECT_EQ(changes.count(), 0);
+
+    {
+        testing::CapturedLog log;
+        for (const double refused : {0.5, 6.6, std::numeric_limits<double>::quiet_NaN(),
+                                     std::numeric_limits<double>::infinity()}) {
+            settings.setNumberValue(magnitude, refused);
+        }
+        EXPECT_EQ(log.lines.size(), 4U);
+    }
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_FALSE(QSettings(temporary.path(), QSettings::IniFormat).contains(magnitude));
+
+    settings.setNumberValue(magnitude, 6.2);
+    settings.setIntValue(QStringLiteral("Audience"), 1);
+    EXPECT_EQ(changes.count(), 2);
+    const AppSettings reread = temporary.reopened();  // written out at once
+    EXPECT_TRUE(reread.boolValue(circles));
+    EXPECT_DOUBLE_EQ(reread.numberValue(magnitude), 6.2);
+    EXPECT_EQ(reread.intValue(QStringLiteral("Audience")), 1);
+
+    changes.clear();
+    settings.resetValue(magnitude);
+    settings.resetValue(magnitude);  // nothing stored any more: nothing to announce
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.takeFirst().at(0).toString(), magnitude);
+    EXPECT_FALSE(QSettings(temporary.path(), QSettings::IniFormat).contains(magnitude));
+    EXPECT_DOUBLE_EQ(temporary.reopened().numberValue(magnitude), 4.5);
+}
+
+TEST(AppSettings, ChartSettingsAreTheSixKeysWithTheMagnitudeLimitInItsRange) {
     TemporarySettings temporary;
     EXPECT_EQ(temporary.settings().armillarySettings(), ArmillarySettings());
     struct Row {
         const char* magnitude;
         float limit;
     };
-    const Row rows[] = {{"6.5", 6.5f}, {"1e300", 30.0f}, {"-1e300", -30.0f}, {"bright", 4.5f}};
+    const Row rows[] = {
+        {"6.5", 6.5f}, {"1", 1.0f}, {"1e300", 4.5f}, {"-1e300", 4.5f}, {"bright", 4.5f}};
     for (const Row& row : rows) {
         {
             QSettings file(temporary.path(), QSettings::IniFormat);

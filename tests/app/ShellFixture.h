@@ -22,11 +22,11 @@ inline constexpr double kMinute = 60.0;
 inline constexpr double kDay = 86400.0;
 
 /// The whole interface on a clock the test sets, launched, with a scripted location service.
+/// A fixture deriving from it may store settings and set `options` before calling SetUp().
 class Shell : public ::testing::Test {
   protected:
     void SetUp() override {
         TimeZone::setDefaultZone(TimeZone::gmt());
-        InterfaceOptions options;
         options.makeSource = [this](QObject* parent) {
             source = new ScriptedPositionSource(parent);
             return source;
@@ -42,6 +42,7 @@ class Shell : public ::testing::Test {
     DateTimePicker* timePicker() const { return ui->orreryScreen->timePicker(); }
 
     TemporarySettings temporary;
+    InterfaceOptions options;
     double now = marchMorning();
     ScriptedPositionSource* source = nullptr;
     std::unique_ptr<Interface> ui;

@@ -1,4 +1,5 @@
-// `quenaro render`: image and page sizes, refused input, and files that cannot be written.
+// `quenaro render`: image and page sizes, night vision, refused input, and files that cannot
+// be written.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "CommandLineSupport.h"
+#include "support/ImageColours.h"
 
 namespace quenaro {
 namespace {
@@ -71,6 +73,41 @@ TEST_F(RenderCommand, PdfIsOnePageOfTheSizeInPoints) {
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 320.000000 120.000000]"))
         << bytes.left(2000).toStdString();
     EXPECT_TRUE(bytes.contains("/Count 1"));
+}
+
+TEST_F(RenderCommand, NightVisionDrawsEveryViewRedOnBlack) {
+    for (const char* view : {"sheet", "timeline", "armillary"}) {
+        const std::string day = path("day.png");
+        const std::string night = path("night.png");
+        ASSERT_EQ(runQuenaro({"render", view, "--output", day.c_str(), BERLIN_EVENING}).status,
+                  kExitSuccess);
+        const auto run =
+            runQuenaro({"render", view, "--night", "--output", night.c_str(), BERLIN_EVENING});
+        ASSERT_EQ(run.status, kExitSuccess) << run.err;
+        const QImage dayImage(QString::fromStdString(day));
+        const QImage nightImage(QString::fromStdString(night));
+        ASSERT_EQ(nightImage.size(), dayImage.size()) << view;
+        const testing::ComponentPeaks dayPeaks = testing::componentPeaks(dayImage);
+        const testing::ComponentPeaks nightPeaks = testing::componentPeaks(nightImage);
+        // By day the view has colour; at night none is left but red, and white text stays
+        // bright.
+        EXPECT_GT(std::max(dayPeaks.green, dayPeaks.blue), 200) << view;
+        EXPECT_LE(nightPeaks.green, testing::kNightVisionTolerance) << view;
+        EXPECT_LE(nightPeaks.blue, testing::kNightVisionTolerance) << view;
+        EXPECT_GE(nightPeaks.red, 240) << view;
+    }
+
+    // A night PDF holds the red picture on a page of the asked size.
+    const std::string pdfPath = path("night.pdf");
+    const auto run =
+        runQuenaro({"render", "timeline", "--night", "--output", pdfPath.c_str(), BERLIN_EVENING});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    QFile pdf(QString::fromStdString(pdfPath));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 320.000000 120.000000]"));
+    EXPECT_TRUE(bytes.contains("/Subtype /Image"));
 }
 
 TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
