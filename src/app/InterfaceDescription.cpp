@@ -85,8 +85,9 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
     rendering.nightVision = settings.boolValue(QStringLiteral("NightMode"));
     const QWidget* screen = ui.window->tabBarController()->currentWidget();
     if (screen == ui.orreryScreen) {
-        return ExportedView{RenderedView::Timeline, ui.timelineView->size(), rendering,
-                            QStringLiteral("timeline")};
+        rendering.audience = ui.orreryView->audience();
+        return ExportedView{RenderedView::Orrery, ui.orreryView->size(), rendering,
+                            QStringLiteral("orrery")};
     }
     if (screen != nullptr && screen->isAncestorOf(ui.armillaryView)) {
         rendering.chart.settings = ui.armillaryView->settings();

@@ -54,8 +54,8 @@ struct InterfaceOptions {
 /// views, the pickers and the delegate, and connects the model to every view, the controls,
 /// menus and shortcuts to the delegate's actions, the settings' changes to the delegate and
 /// the location's failures to alerts. The menus: File > Export View… (Ctrl+E, the current
-/// tab's view as PNG or PDF) and Quit (Ctrl+Q); View > Night Mode (Ctrl+Shift+N); Tools >
-/// Astrolabe Calculator… (Ctrl+K) and Preferences… (Ctrl+,). The delegate's
+/// tab's view as PNG or PDF, on the Orrery tab the dial) and Quit (Ctrl+Q); View > Night Mode
+/// (Ctrl+Shift+N); Tools > Astrolabe Calculator… (Ctrl+K) and Preferences… (Ctrl+,). The delegate's
 /// applicationDidFinishLaunching() is left to the caller. Needs a QApplication.
 std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions options = {});
 

@@ -34,7 +34,7 @@ void OrreryView::paintEvent(QPaintEvent* event) {
     if (ephemeris_ == nullptr) {
         return;
     }
-    const OrreryOptions options{audience_ ? audience_() : 0, orientation_, adjustWhat_};
+    const OrreryOptions options{audience(), orientation_, adjustWhat_};
     drawOrrery(*ephemeris_, options, size(), painter);
 }
 

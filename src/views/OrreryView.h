@@ -31,6 +31,8 @@ class OrreryView : public QWidget {
     void setEphemeris(const Ephemeris* model) { ephemeris_ = model; }
     /// Reads the Audience setting; asked on every redraw (0 when not given).
     void setAudienceSource(std::function<int()> audience) { audience_ = std::move(audience); }
+    /// The Audience setting as the next redraw reads it (OrreryOptions::audience).
+    int audience() const { return audience_ ? audience_() : 0; }
 
     /// Degrees added to every angle drawn and hit-tested, counterclockwise; 0 at creation.
     float orientation() const { return orientation_; }

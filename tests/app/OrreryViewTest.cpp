@@ -1,11 +1,12 @@
 // The dial in the running interface, driven by real mouse events: the Sun dragged a quarter
 // turn moves the model six hours, a slow drag of the ring ends on the date of one big move,
 // the tick leaves the model alone while the dial is held, the wheel moves the time and keeps
-// it until Now, presses and double-clicks reach the pickers, and Audience is read anew on
-// every redraw.
+// it until Now, presses and double-clicks reach the pickers, and Audience changed in the
+// preferences redraws the centre and the corner at once.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "ShellFixture.h"
+#include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
 #include "views/DialGeometry.h"
 #include "views/OrreryContent.h"
@@ -184,20 +186,55 @@ TEST_F(Dial, PressHidesThePickersAndADoubleClickShowsTheDatePicker) {
     EXPECT_EQ(modelInstant(), before);
 }
 
-TEST_F(Dial, AudienceIsReadAnewOnEveryRedraw) {
+/// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(Dial, AudienceFromThePreferencesRedrawsTheCentreAndTheCornerAtOnce) {
     // The planetary box's middle, in the top-left corner outside the disc.
-    const auto boxShown = [this] {
-        const QImage image = dial()->grab().toImage();
+    const auto boxShown = [](const QImage& image) {
         const double scale = image.devicePixelRatio();
         const QColor colour =
             image.pixelColor(static_cast<int>(22 * scale), static_cast<int>(8 * scale));
         return colour.alpha() == 255 && colour.lightness() > 40;
     };
-    EXPECT_FALSE(boxShown());
+    // The band of the centre text's second line (the Julian date), across the dial.
+    const auto secondLine = [](const QImage& image) {
+        const double scale = image.devicePixelRatio();
+        return image.copy(
+            QRectF(QPointF(kRadius - 110, kRadius + 4) * scale, QSizeF(220, 16) * scale).toRect());
+    };
+    PreferencesDialog preferences(temporary.settings());
+    PaintCounter counter(dial());
+    QCoreApplication::processEvents();
+    QImage shown[3];
+    for (const AudienceChoice choice :
+         {kAudiencePlanetaryHours, kAudienceDateOnly, kAudienceJulianDate}) {
+        const int paintsBefore = counter.paints;
+        QTest::mouseClick(preferences.audienceButton(choice), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_GT(counter.paints, paintsBefore) << "no redraw for Audience " << choice;
+        EXPECT_EQ(dial()->audience(), choice);
+        shown[choice] = dial()->grab().toImage();
+    }
+    EXPECT_TRUE(boxShown(shown[kAudiencePlanetaryHours]));
+    EXPECT_FALSE(boxShown(shown[kAudienceJulianDate]));
+    EXPECT_FALSE(boxShown(shown[kAudienceDateOnly]));
+    EXPECT_NE(secondLine(shown[kAudienceJulianDate]), secondLine(shown[kAudienceDateOnly]));
+    EXPECT_EQ(secondLine(shown[kAudiencePlanetaryHours]), secondLine(shown[kAudienceDateOnly]));
+
+    // A value written behind the application's back is read at the next redraw.
     QSettings(temporary.path(), QSettings::IniFormat).setValue("Audience", 1);
-    EXPECT_TRUE(boxShown());
-    QSettings(temporary.path(), QSettings::IniFormat).setValue("Audience", 0);
-    EXPECT_FALSE(boxShown());
+    EXPECT_TRUE(boxShown(dial()->grab().toImage()));
 }
 
 }  // namespace

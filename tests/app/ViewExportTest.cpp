@@ -16,7 +16,7 @@
 #include "app/QuenaroWindow.h"
 #include "support/ImageColours.h"
 #include "views/ArmillaryView.h"
-#include "views/TimelineView.h"
+#include "views/OrreryView.h"
 
 namespace quenaro {
 namespace {
@@ -46,7 +46,7 @@ class ViewExport : public testing::Shell {
     QStringList suggestions;
 };
 
-TEST_F(ViewExport, TheSheetTabWritesTheWholeSheetAndTheOrreryTabItsViewAsPdf) {
+TEST_F(ViewExport, TheSheetTabWritesTheWholeSheetAndTheOrreryTabTheDialAsPdf) {
     QAction* action = exportAction();
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -63,16 +63,18 @@ TEST_F(ViewExport, TheSheetTabWritesTheWholeSheetAndTheOrreryTabItsViewAsPdf) {
     EXPECT_GT(testing::componentPeaks(image).blue, 200);
 
     // (A PDF of the sheet would compress its pictures with Qt's JPEG plugin, whose thread
-    // storage the leak checker of the sanitizer build cannot follow: the timeline has none.)
-    ui->timelineView->resize(300, 120);
+    // storage the leak checker of the sanitizer build cannot follow: the dial's pictures have
+    // transparency, which that plugin does not write.)
+    ui->orreryView->resize(300, 300);
     showTab(0);
-    answer = file("timeline.pdf");
+    answer = file("orrery.pdf");
     action->trigger();
+    EXPECT_TRUE(suggestions.back().contains(QStringLiteral("Quenaro orrery ")));
     QFile pdf(answer);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
-    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 300.000000 120.000000]"))
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 300.000000 300.000000]"))
         << bytes.left(1500).toStdString();
     EXPECT_EQ(alert(), nullptr);
 }
@@ -80,9 +82,12 @@ TEST_F(ViewExport, TheSheetTabWritesTheWholeSheetAndTheOrreryTabItsViewAsPdf) {
 TEST_F(ViewExport, TheOrreryAndSkyTabsWriteTheirViewsAtTheirSizesOnScreenRedAtNight) {
     ui->window->show();
     showTab(0);
-    const QSize onScreen = ui->timelineView->size();
+    const QSize onScreen = ui->orreryView->size();
     ASSERT_FALSE(onScreen.isEmpty());
     temporary.settings().setBoolValue(QStringLiteral("NightMode"), true);
+    // The dial as it shows: with Audience 1 the planetary-hour box stands in its top-left
+    // corner, outside the disc, where the picture is otherwise transparent.
+    temporary.settings().setIntValue(QStringLiteral("Audience"), 1);
     answer = file("night.png");
     exportAction()->trigger();
     const QImage image(answer);
@@ -91,6 +96,11 @@ TEST_F(ViewExport, TheOrreryAndSkyTabsWriteTheirViewsAtTheirSizesOnScreenRedAtNi
     EXPECT_LE(peaks.green, testing::kNightVisionTolerance);
     EXPECT_LE(peaks.blue, testing::kNightVisionTolerance);
     EXPECT_GT(peaks.red, 200);
+    EXPECT_EQ(qAlpha(image.pixel(44, 16)), 255);  // the box's middle, (22, 8) points
+    temporary.settings().setIntValue(QStringLiteral("Audience"), 0);
+    answer = file("night-julian.png");
+    exportAction()->trigger();
+    EXPECT_EQ(qAlpha(QImage(answer).pixel(44, 16)), 0);
 
     // The star chart's tab writes the chart, as it shows, at its size.
     showTab(1);

@@ -76,7 +76,7 @@ TEST_F(RenderCommand, PdfIsOnePageOfTheSizeInPoints) {
 }
 
 TEST_F(RenderCommand, NightVisionDrawsEveryViewRedOnBlack) {
-    for (const char* view : {"sheet", "timeline", "armillary"}) {
+    for (const char* view : {"sheet", "timeline", "orrery", "armillary"}) {
         const std::string day = path("day.png");
         const std::string night = path("night.png");
         ASSERT_EQ(runQuenaro({"render", view, "--output", day.c_str(), BERLIN_EVENING}).status,
