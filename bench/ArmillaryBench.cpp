@@ -10,28 +10,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/Ephemeris.h"
 #include "views/ArmillaryPainter.h"
 
 namespace quenaro {
 namespace {
 
-constexpr double kScale = 2.0;
 constexpr double kSide = 320.0;
 constexpr int kFrames = 60;
 
-/// 2026-12-07 21:08 in Berlin, a winter evening with the Milky Way high.
-Ephemeris berlinEvening() {
-    const TimeZone berlin = TimeZone::named("Europe/Berlin");
-    return Ephemeris(EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, berlin), 52.5, 13.4);
-}
-
-QImage canvas() {
-    QImage image(static_cast<int>(kSide * kScale), static_cast<int>(kSide * kScale),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(kScale);
-    return image;
-}
+using bench::berlinEvening;
 
 ArmillarySettings settingsWithLimit(const benchmark::State& state) {
     ArmillarySettings settings;
@@ -66,7 +55,7 @@ void BM_ArmillaryRebuildAfterDateChange(benchmark::State& state) {
     Ephemeris model = berlinEvening();
     const ArmillarySettings settings = settingsWithLimit(state);
     ArmillaryCache cache;
-    QImage image = canvas();
+    QImage image = bench::canvas(kSide, kSide);
     draw(model, settings, {}, image, cache);
     model.setDate(EphemerisDate(model.date().timeIntervalSinceReferenceDate() + 60.0));
     for (auto _ : state) {
@@ -80,7 +69,7 @@ void BM_ArmillaryRedrawWhileTurning(benchmark::State& state) {
     const Ephemeris model = berlinEvening();
     const ArmillarySettings settings = settingsWithLimit(state);
     ArmillaryCache cache;
-    QImage image = canvas();
+    QImage image = bench::canvas(kSide, kSide);
     ArmillaryViewState view;
     draw(model, settings, view, image, cache);
     view.turning = true;

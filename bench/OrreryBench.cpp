@@ -1,7 +1,8 @@
 // Costs of the orrery dial at a device pixel ratio of 2 with antialiasing: drawing it, and
-// one step of a drag on the orrery screen (the model re-dated through the delegate, then the
-// dial and the timeline painted, as the event loop would). Each step is timed on its own;
-// the counters give the median and the worst step in milliseconds.
+// one step of a drag on the orrery screen by day and in night vision (the model re-dated
+// through the delegate, then the dial and the timeline painted, as the event loop would).
+// Each step is timed on its own; the counters give the median and the worst step in
+// milliseconds.
 
 #include <benchmark/benchmark.h>
 
@@ -9,15 +10,12 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <vector>
 
-#include "app/AppSettings.h"
-#include "app/InterfaceDescription.h"
-#include "app/QuenaroWindow.h"
+#include "BenchSupport.h"
 #include "model/Ephemeris.h"
 #include "views/DialGeometry.h"
 #include "views/OrreryContent.h"
@@ -29,15 +27,10 @@
 namespace quenaro {
 namespace {
 
-constexpr double kScale = 2.0;
 constexpr double kDialPoints = 320.0;
 
-/// 2026-12-07 21:08 in Berlin.
-Ephemeris berlinEvening() {
-    const TimeZone berlin = TimeZone::named("Europe/Berlin");
-    TimeZone::setDefaultZone(berlin);
-    return Ephemeris(EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, berlin), 52.5, 13.4);
-}
+using bench::berlinEvening;
+using bench::canvas;
 
 /// Times each step and reports the median and the worst, milliseconds.
 class StepTimes {
@@ -68,9 +61,7 @@ class StepTimes {
 /// with the Julian date (argument 0) or the planetary-hour box (argument 1).
 void BM_DrawOrrery(benchmark::State& state) {
     Ephemeris model = berlinEvening();
-    QImage image(static_cast<int>(kDialPoints * kScale), static_cast<int>(kDialPoints * kScale),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(kScale);
+    QImage image = canvas(kDialPoints, kDialPoints);
     OrreryOptions options;
     options.audience = static_cast<int>(state.range(0));
     StepTimes times;
@@ -89,12 +80,8 @@ BENCHMARK(BM_DrawOrrery)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 /// model, and the painting of each from its content.
 void BM_DragStepParts(benchmark::State& state) {
     Ephemeris model = berlinEvening();
-    QImage dial(static_cast<int>(kDialPoints * kScale), static_cast<int>(kDialPoints * kScale),
-                QImage::Format_ARGB32_Premultiplied);
-    dial.setDevicePixelRatio(kScale);
-    QImage timeline(static_cast<int>(kDialPoints * kScale), static_cast<int>(120 * kScale),
-                    QImage::Format_ARGB32_Premultiplied);
-    timeline.setDevicePixelRatio(kScale);
+    QImage dial = canvas(kDialPoints, kDialPoints);
+    QImage timeline = canvas(kDialPoints, 120);
     const int part = static_cast<int>(state.range(0));
     StepTimes times;
     for (auto _ : state) {
@@ -126,24 +113,14 @@ void BM_DragStepParts(benchmark::State& state) {
 }
 BENCHMARK(BM_DragStepParts)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
-/// One step of a drag on the orrery screen: the mouse, holding the Sun (argument 1: a degree
-/// a step, four minutes) or the ring (argument 2: two degrees a step, about two days), moves;
+/// One step of a drag on the orrery screen: the mouse, holding the Sun (first argument 1: a
+/// degree a step, four minutes) or the ring (2: two degrees a step, about two days), moves;
 /// the dial asks the delegate to re-date the model, and the dial and the timeline are painted
-/// at once as the event loop would paint them.
+/// at once as the event loop would paint them, by day or in night vision (second argument 0
+/// or 1).
 void BM_OrreryDragStep(benchmark::State& state) {
-    const QTemporaryDir directory;
-    AppSettings settings(directory.filePath(QStringLiteral("settings.ini")));
-    settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
-    settings.setBoolValue(QStringLiteral("FollowLocation"), false);
-    const double start = berlinEvening().date().timeIntervalSinceReferenceDate();
-    InterfaceOptions options;
-    options.makeSource = [](QObject*) { return nullptr; };
-    options.clock = [start] { return start; };
-    const std::unique_ptr<Interface> ui = loadInterface(settings, options);
-    ui->delegate->applicationDidFinishLaunching();
-    ui->window->tabBarController()->setCurrentIndex(0);
-    QCoreApplication::processEvents();
-
+    const bench::LaunchedInterface launched(0, state.range(1) != 0);
+    const std::unique_ptr<Interface>& ui = launched.ui;
     OrreryView* dial = ui->orreryView;
     const double radius = dial->width() / 2.0;
     const QPointF centre(radius, radius);
@@ -172,7 +149,12 @@ void BM_OrreryDragStep(benchmark::State& state) {
     send(QEvent::MouseButtonRelease, centre + dialPoint(angle, grabRadius), Qt::NoButton);
     times.report(state);
 }
-BENCHMARK(BM_OrreryDragStep)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OrreryDragStep)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quenaro

@@ -7,12 +7,8 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTabWidget>
-#include <QTemporaryDir>
 
-#include "app/AppSettings.h"
-#include "app/InterfaceDescription.h"
-#include "app/QuenaroWindow.h"
+#include "BenchSupport.h"
 #include "model/Ephemeris.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/NightVision.h"
@@ -21,21 +17,9 @@
 namespace quenaro {
 namespace {
 
-constexpr double kScale = 2.0;
-
-/// 2026-12-07 21:08 in Berlin.
-Ephemeris berlinEvening() {
-    const TimeZone berlin = TimeZone::named("Europe/Berlin");
-    TimeZone::setDefaultZone(berlin);
-    return Ephemeris(EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, berlin), 52.5, 13.4);
-}
-
-QImage canvas(double widthPoints, double heightPoints) {
-    QImage image(static_cast<int>(widthPoints * kScale), static_cast<int>(heightPoints * kScale),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(kScale);
-    return image;
-}
+using bench::berlinEvening;
+using bench::canvas;
+using bench::LaunchedInterface;
 
 void BM_DrawSheet(benchmark::State& state) {
     const Ephemeris model = berlinEvening();
@@ -56,32 +40,6 @@ void BM_DrawTimeline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawTimeline)->Unit(benchmark::kMillisecond);
-
-/// The whole interface at Berlin on the evening above, launched on the tab given (0 the
-/// orrery screen with the dial and the timeline, 1 the star chart, 2 the sheet), by day or in
-/// night vision.
-struct LaunchedInterface {
-    LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
-        settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
-        settings.setBoolValue(QStringLiteral("FollowLocation"), false);
-        settings.setBoolValue(QStringLiteral("NightMode"), night);
-        now = berlinEvening().date().timeIntervalSinceReferenceDate();
-        InterfaceOptions options;
-        options.makeSource = [](QObject*) { return nullptr; };
-        options.clock = [this] { return now; };
-        ui = loadInterface(settings, options);
-        ui->delegate->applicationDidFinishLaunching();
-        ui->window->tabBarController()->setCurrentIndex(tab);
-        QCoreApplication::processEvents();
-    }
-    /// Leaves the application's palette as it found it.
-    ~LaunchedInterface() { settings.setBoolValue(QStringLiteral("NightMode"), false); }
-
-    const QTemporaryDir directory;
-    AppSettings settings;
-    double now = 0.0;
-    std::unique_ptr<Interface> ui;
-};
 
 /// One tick that finds a new minute: the model re-dated, the four views marked, and the
 /// window painted at once. Arguments: the tab, night vision (0 or 1).
