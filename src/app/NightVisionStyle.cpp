@@ -1,5 +1,6 @@
 #include "app/NightVisionStyle.h"
 
+#include <QFrame>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -25,6 +26,16 @@ void NightVisionStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
 
 void NightVisionStyle::drawControl(ControlElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
+    // A frame without a shape (a scroll area's, a stacked widget's) draws nothing, but its
+    // rectangle is the whole widget: a picture of it would cost a window's worth of pixels on
+    // every redraw for nothing.
+    if (element == CE_ShapedFrame) {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (frame != nullptr && frame->frameShape == QFrame::NoFrame) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+    }
     drawRed(painter, option != nullptr ? option->rect : QRect(),
             [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); });
 }

@@ -23,7 +23,11 @@ void turnRowNightRed(QRgb* row, qsizetype width) {
     }
 }
 
-/// The same with nightRedKeepingRed (for widgets: small pictures, no need for speed).
+/// The same with nightRedKeepingRed (the widgets' pictures, several on every redraw of the
+/// window).
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void turnRowNightRedKeepingRed(QRgb* row, qsizetype width) {
     for (qsizetype x = 0; x < width; ++x) {
         row[x] = nightRedKeepingRed(row[x]);
