@@ -76,6 +76,32 @@ TEST(NightVision, ImagesOfEveryFormatTurnRed) {
     }
 }
 
+// Whole rows go through the vectorised loops: each pixel of a long row of varied colours,
+// premultiplied, ends as the per-pixel form of either rule gives it.
+TEST(NightVision, LongRowsTurnRedAsEachPixelWouldAlone) {
+    QImage image(67, 3, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int alpha = 255 - 40 * y;
+            const auto component = [&](int step) { return (x * step + y * 31) % (alpha + 1); };
+            image.setPixel(x, y, qRgba(component(97), component(53), component(29), alpha));
+        }
+    }
+    for (const NightRedRule rule : {NightRedRule::Luma, NightRedRule::LumaKeepingRed}) {
+        QImage converted = image.copy();
+        turnNightRed(converted, rule);
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* before = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            const auto* after = reinterpret_cast<const QRgb*>(converted.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb expected = rule == NightRedRule::Luma ? nightRed(before[x])
+                                                                 : nightRedKeepingRed(before[x]);
+                EXPECT_EQ(after[x], expected) << static_cast<int>(rule) << " at " << x << ", " << y;
+            }
+        }
+    }
+}
+
 TEST(NightVision, ThePaletteIsRedOnBlackInEveryGroup) {
     const QPalette palette = nightPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
