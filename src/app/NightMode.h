@@ -22,7 +22,6 @@ class NightMode {
     /// Turns night vision on or off; the palette in use before the first turn on is the one
     /// restored when it is turned off.
     void setEnabled(bool on);
-    bool enabled() const { return enabled_; }
 
   private:
     std::vector<QPointer<QWidget>> views_;

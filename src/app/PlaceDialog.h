@@ -33,8 +33,6 @@ class PlaceDialog : public QDialog {
     QLineEdit* latitudeField() const { return latitude_; }
     QLineEdit* longitudeField() const { return longitude_; }
     QPushButton* goButton() const { return go_; }
-    QPushButton* useMyLocationButton() const { return useMyLocation_; }
-    QCheckBox* placeZoneBox() const { return placeZone_; }
 
   signals:
     /// The user chose this place.

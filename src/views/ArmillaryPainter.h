@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QPointF>
+#include <QPoint>
 #include <QSizeF>
-#include <cstdint>
 #include <vector>
 
 #include "catalog/ConstellationLines.h"

@@ -7,7 +7,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStringList>
-#include <algorithm>
 
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"

@@ -4,7 +4,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
 
 namespace quenaro {

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include "PaintRecorder.h"
 #include "model/Ephemeris.h"
@@ -76,42 +77,39 @@ PaintCall onlyText(const PaintRecorder& recorder, const char* text) {
     return found.empty() ? PaintCall{} : found.front();
 }
 
-TEST(TimelinePainter, SunFromSixToEighteenIsOneCapsuleFromEightyToTwoFortyTitledInBlack) {
+// The Sun from 6:00 to 18:00 is one capsule from 80 to 240 titled in black; the Moon over
+// midnight is two pieces with its title in white between them.
+TEST(TimelinePainter, BarsCoverTheirHoursAndCarryTheirTitlesInTheirColour) {
+    const struct {
+        const char* title;
+        int bar;
+        bool (*filled)(const QColor&);
+        std::vector<double> inside;   // x, points
+        std::vector<double> outside;  // x, points
+        double titleX;
+        QColor titleColour;
+    } rows[] = {
+        {"Sun", 0, isYellow, {81, 239, 160}, {78.5, 241}, 160.0, Qt::black},
+        {"Moon", 4, isWhitish, {2, 105, 268, 318}, {108.5, 150, 265}, 186.667, Qt::white},
+    };
     const QImage image = render(sampleDay());
-    const double y = barMiddle(0);
-    EXPECT_TRUE(isYellow(colourAt(image, 81, y)));
-    EXPECT_TRUE(isYellow(colourAt(image, 239, y)));
-    EXPECT_TRUE(isYellow(colourAt(image, 160, y)));
-    EXPECT_FALSE(isYellow(colourAt(image, 78.5, y)));
-    EXPECT_FALSE(isYellow(colourAt(image, 241, y)));
-
     PaintRecorder recorder({kWidth, kHeight});
     QPainter painter(&recorder);
     paintTimeline(sampleDay(), {kWidth, kHeight}, painter);
     painter.end();
-    const PaintCall title = onlyText(recorder, "Sun");
-    EXPECT_NEAR(title.bounds.center().x(), 160.0, 0.05);
-    EXPECT_EQ(title.penColour, QColor(Qt::black));
-}
-
-TEST(TimelinePainter, MoonOverMidnightIsTwoPiecesWithTheTitleInWhiteBetweenThem) {
-    const QImage image = render(sampleDay());
-    const double y = barMiddle(4);
-    EXPECT_TRUE(isWhitish(colourAt(image, 2, y)));
-    EXPECT_TRUE(isWhitish(colourAt(image, 105, y)));
-    EXPECT_FALSE(isWhitish(colourAt(image, 108.5, y)));
-    EXPECT_FALSE(isWhitish(colourAt(image, 150, y)));
-    EXPECT_FALSE(isWhitish(colourAt(image, 265, y)));
-    EXPECT_TRUE(isWhitish(colourAt(image, 268, y)));
-    EXPECT_TRUE(isWhitish(colourAt(image, 318, y)));
-
-    PaintRecorder recorder({kWidth, kHeight});
-    QPainter painter(&recorder);
-    paintTimeline(sampleDay(), {kWidth, kHeight}, painter);
-    painter.end();
-    const PaintCall title = onlyText(recorder, "Moon");
-    EXPECT_NEAR(title.bounds.center().x(), 186.667, 0.05);
-    EXPECT_EQ(title.penColour, QColor(Qt::white));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.title);
+        const double y = barMiddle(row.bar);
+        for (const double x : row.inside) {
+            EXPECT_TRUE(row.filled(colourAt(image, x, y))) << x;
+        }
+        for (const double x : row.outside) {
+            EXPECT_FALSE(row.filled(colourAt(image, x, y))) << x;
+        }
+        const PaintCall title = onlyText(recorder, row.title);
+        EXPECT_NEAR(title.bounds.center().x(), row.titleX, 0.05);
+        EXPECT_EQ(title.penColour, row.titleColour);
+    }
 }
 
 TEST(TimelinePainter, TransitMarkerShowsItsTipAboveTheBarAndOnlyWhereGiven) {
