@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "PaintRecorder.h"
+#include "SupportedYearEnds.h"
 #include "model/Ephemeris.h"
 #include "model/EphemerisSheet.h"
 #include "time/TimeZone.h"
@@ -163,11 +164,8 @@ TEST(EphemerisSheetPainter, ModelsPageFitsItsHeightAndShowsADashForEventsThatDoN
 }
 
 TEST(EphemerisSheetPainter, TheFirstAndLastDaysOfTheSupportedYearsDrawWithoutFailing) {
-    for (const int year : {-9999, 9999}) {
-        const unsigned month = year < 0 ? 1 : 12;
-        const unsigned day = year < 0 ? 1 : 31;
-        const Ephemeris model(
-            EphemerisDate::dateWithYear(year, month, day, 12, 0, 0, TimeZone::gmt()), 45.0, 0.0);
+    for (const Ephemeris& model : testing::modelsAtTheSupportedYearEnds()) {
+        const int year = model.date().yearOfCommonEra();
         PaintRecorder recorder({kSheetWidth, kSheetHeight});
         QPainter painter(&recorder);
         EXPECT_NO_THROW(drawEphemerisSheet(model, true, QRectF(0, 0, 320, 1500), painter)) << year;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "PaintRecorder.h"
+#include "SupportedYearEnds.h"
 #include "model/Ephemeris.h"
 #include "time/TimeZone.h"
 #include "views/TimelineContent.h"
@@ -227,11 +228,8 @@ TEST(TimelinePainter, ViewsTooSmallForBarsStillDrawTheScale) {
 }
 
 TEST(TimelinePainter, TheFirstAndLastDaysOfTheSupportedYearsDrawWithoutFailing) {
-    for (const int year : {-9999, 9999}) {
-        const unsigned month = year < 0 ? 1 : 12;
-        const unsigned day = year < 0 ? 1 : 31;
-        const Ephemeris model(
-            EphemerisDate::dateWithYear(year, month, day, 12, 0, 0, TimeZone::gmt()), 45.0, 0.0);
+    for (const Ephemeris& model : testing::modelsAtTheSupportedYearEnds()) {
+        const int year = model.date().yearOfCommonEra();
         PaintRecorder recorder({kWidth, kHeight});
         QPainter painter(&recorder);
         EXPECT_NO_THROW(drawTimeline(model, {kWidth, kHeight}, painter)) << year;
