@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "drawing/DialLayout.h"
+#include "drawing/OrreryContent.h"
+#include "drawing/TimelineContent.h"
 #include "model/Ephemeris.h"
-#include "views/DialGeometry.h"
-#include "views/OrreryContent.h"
 #include "views/OrreryPainter.h"
 #include "views/OrreryView.h"
-#include "views/TimelineContent.h"
 #include "views/TimelinePainter.h"
 
 namespace quenaro {
@@ -134,7 +134,7 @@ void BM_OrreryDragStep(benchmark::State& state) {
                           Qt::NoModifier);
         QCoreApplication::sendEvent(dial, &event);
     };
-    send(QEvent::MouseButtonPress, centre + dialPoint(angle, grabRadius), Qt::LeftButton);
+    send(QEvent::MouseButtonPress, centre + qtPoint(dialPoint(angle, grabRadius)), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 
     const double stepDegrees = ring ? -2.0 : -1.0;  // clockwise on screen
@@ -142,11 +142,11 @@ void BM_OrreryDragStep(benchmark::State& state) {
     for (auto _ : state) {
         angle += stepDegrees;
         times.time([&] {
-            send(QEvent::MouseMove, centre + dialPoint(angle, grabRadius), Qt::LeftButton);
+            send(QEvent::MouseMove, centre + qtPoint(dialPoint(angle, grabRadius)), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         });
     }
-    send(QEvent::MouseButtonRelease, centre + dialPoint(angle, grabRadius), Qt::NoButton);
+    send(QEvent::MouseButtonRelease, centre + qtPoint(dialPoint(angle, grabRadius)), Qt::NoButton);
     times.report(state);
 }
 BENCHMARK(BM_OrreryDragStep)

@@ -26,7 +26,7 @@ void BM_DrawSheet(benchmark::State& state) {
     QImage image = canvas(kSheetWidth, kSheetHeight);
     for (auto _ : state) {
         QPainter painter(&image);
-        drawEphemerisSheet(model, true, QRectF(0, 0, kSheetWidth, kSheetHeight), painter);
+        drawEphemerisSheet(model, SheetSettings{}, QSizeF(kSheetWidth, kSheetHeight), painter);
     }
 }
 BENCHMARK(BM_DrawSheet)->Unit(benchmark::kMillisecond);

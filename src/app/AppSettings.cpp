@@ -1,5 +1,7 @@
 #include "app/AppSettings.h"
 
+#include <QLocale>
+
 #include <QSettings>
 #include <array>
 #include <cmath>
@@ -248,6 +250,14 @@ ArmillarySettings AppSettings::armillarySettings() const {
     chart.showMinMagnitude = static_cast<float>(numberValue(QStringLiteral("ShowMinMagnitude")));
     chart.showCircles = boolValue(QStringLiteral("ShowCircles"));
     return chart;
+}
+
+OrrerySettings AppSettings::orrerySettings() const {
+    return {intValue(QStringLiteral("Audience"))};
+}
+
+SheetSettings AppSettings::sheetSettings() const {
+    return {QLocale::system().measurementSystem() == QLocale::MetricSystem};
 }
 
 bool AppSettings::isArmillarySetting(const QString& key) {

@@ -8,7 +8,9 @@
 #include <optional>
 
 #include "app/ObserverPlace.h"
-#include "views/ArmillarySettings.h"
+#include "drawing/ArmillarySettings.h"
+#include "drawing/OrreryDrawing.h"
+#include "drawing/SheetDrawing.h"
 
 class QSettings;
 
@@ -72,6 +74,11 @@ class AppSettings : public QObject {
     /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
     /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.
     ArmillarySettings armillarySettings() const;
+    /// What the orrery dial shows: the Audience setting.
+    OrrerySettings orrerySettings() const;
+    /// What the sheet shows: the Moon's distance in kilometres unless the system's locale
+    /// measures in miles (not a stored setting).
+    SheetSettings sheetSettings() const;
     /// Whether the key is one of those six.
     static bool isArmillarySetting(const QString& key);
 

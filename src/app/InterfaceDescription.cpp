@@ -85,7 +85,7 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
     rendering.nightVision = settings.boolValue(QStringLiteral("NightMode"));
     const QWidget* screen = ui.window->tabBarController()->currentWidget();
     if (screen == ui.orreryScreen) {
-        rendering.audience = ui.orreryView->audience();
+        rendering.orrery = ui.orreryView->settings();
         return ExportedView{RenderedView::Orrery, ui.orreryView->size(), rendering,
                             QStringLiteral("orrery")};
     }
@@ -97,6 +97,7 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
                             QStringLiteral("sky")};
     }
     if (screen != nullptr && screen->isAncestorOf(ui.ephemerisView)) {
+        rendering.sheet = ui.ephemerisView->settings();
         return ExportedView{RenderedView::Sheet, QSizeF(kSheetWidth, kSheetHeight), rendering,
                             QStringLiteral("sheet")};
     }
@@ -123,9 +124,7 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
     ui->orreryView = new OrreryView(settings.boolValue(QStringLiteral("Facing")));
     ui->orreryView->setObjectName(QStringLiteral("orreryView"));
     ui->orreryView->setEphemeris(ui->ephemeris.get());
-    // Read on every redraw, so a change of the setting shows at once.
-    ui->orreryView->setAudienceSource(
-        [&settings] { return settings.intValue(QStringLiteral("Audience")); });
+    ui->orreryView->setSettings(settings.orrerySettings());
     ui->armillaryView = new ArmillaryView(settings.armillarySettings());
     ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
     ui->armillaryView->setEphemeris(ui->ephemeris.get());
@@ -135,6 +134,7 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
     ui->ephemerisView = new EphemerisView;
     ui->ephemerisView->setObjectName(QStringLiteral("ephemerisView"));
     ui->ephemerisView->setEphemeris(ui->ephemeris.get());
+    ui->ephemerisView->setSettings(settings.sheetSettings());
 
     ui->orreryScreen = new OrreryScreen(ui->orreryView, ui->timelineView);
     QWidget* armillaryScreen = screenWith(ui->armillaryView, "armillaryViewController");
@@ -213,12 +213,19 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      });
 
     // The settings' changes reach the views: the chart takes its six settings anew (it
-    // rebuilds what it keeps for them), then the delegate redraws or turns night mode.
+    // rebuilds what it keeps for them), the dial its Audience, then the delegate redraws or
+    // turns night mode.
     ArmillaryView* chart = ui->armillaryView;
     QObject::connect(&settings, &AppSettings::valueChanged, chart,
                      [&settings, chart](const QString& key) {
                          if (AppSettings::isArmillarySetting(key)) {
                              chart->setSettings(settings.armillarySettings());
+                         }
+                     });
+    QObject::connect(&settings, &AppSettings::valueChanged, dial,
+                     [&settings, dial](const QString& key) {
+                         if (key == QLatin1String("Audience")) {
+                             dial->setSettings(settings.orrerySettings());
                          }
                      });
     QObject::connect(&settings, &AppSettings::valueChanged, delegate,

@@ -226,7 +226,7 @@ void render(const RenderOptions& options) {
         options.command->count("--scale") > 0 ? parseScale(options.scale) : kDefaultScale;
     RenderSettings settings;
     settings.chart = chartOptions(options, view);
-    settings.audience = audienceOption(options, view);
+    settings.orrery.audience = audienceOption(options, view);
     settings.nightVision = options.night;
     if (options.output.empty()) {
         throw BadInput("--output", options.output, "expected the name of the file to write");

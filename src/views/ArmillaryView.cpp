@@ -5,21 +5,16 @@
 #include <QPaintEvent>
 #include <QStyleHints>
 #include <QTouchEvent>
-#include <cmath>
-#include <numbers>
 
-#include "views/ArmillaryProjection.h"
+#include "drawing/ArmillaryProjection.h"
 #include "views/ViewPainter.h"
 
 namespace quenaro {
 
 namespace {
 
-/// How far apart two taps may land and still make a double tap, points.
-constexpr double kDoubleTapDistance = 24.0;
-
-double angleBetween(QPointF first, QPointF second) {
-    return std::atan2(first.y() - second.y(), first.x() - second.x());
+Point canvasPoint(QPointF point) {
+    return {point.x(), point.y()};
 }
 
 }  // namespace
@@ -39,7 +34,7 @@ void ArmillaryView::setSettings(const ArmillarySettings& settings) {
 void ArmillaryView::paintEvent(QPaintEvent* event) {
     ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
-        painter.fillRect(rect(), QColor::fromRgbF(1.0f / 3, 1.0f / 3, 1.0f / 3));
+        painter.fillRect(rect(), qtColour(colours::kDarkGrey));
         return;
     }
     drawArmillary(*ephemeris_, settings_, state_, size(), painter, cache_);
@@ -63,18 +58,12 @@ bool ArmillaryView::touchEvent(QTouchEvent* event) {
         case QEvent::TouchBegin: {
             emit touched();
             const QPointF position = points.isEmpty() ? QPointF() : points.front().position();
-            const qint64 now = static_cast<qint64>(event->timestamp());
-            const bool doubleTap =
-                points.size() == 1 && lastTapMilliseconds_ >= 0 &&
-                now - lastTapMilliseconds_ <=
-                    QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
-                QLineF(position, lastTapPosition_).length() <= kDoubleTapDistance;
-            if (doubleTap) {
-                lastTapMilliseconds_ = -1;
+            if (points.size() != 1) {
+                doubleTap_.reset();
+            } else if (doubleTap_.tap(canvasPoint(position),
+                                      static_cast<double>(event->timestamp()),
+                                      QGuiApplication::styleHints()->mouseDoubleClickInterval())) {
                 switchScale();
-            } else {
-                lastTapMilliseconds_ = now;
-                lastTapPosition_ = position;
             }
             break;
         }
@@ -86,9 +75,10 @@ bool ArmillaryView::touchEvent(QTouchEvent* event) {
             if (down == 2 && points.size() == 2) {
                 // The turn of the line through the two fingers since the last move.
                 state_.turning = true;
-                lastTapMilliseconds_ = -1;
-                turnBy(angleBetween(points[0].position(), points[1].position()) -
-                       angleBetween(points[0].lastPosition(), points[1].lastPosition()));
+                doubleTap_.reset();
+                turnBy(twoFingerTurn(
+                    canvasPoint(points[0].lastPosition()), canvasPoint(points[1].lastPosition()),
+                    canvasPoint(points[0].position()), canvasPoint(points[1].position())));
             } else if (state_.turning) {
                 endTurning();
             }
@@ -142,10 +132,7 @@ void ArmillaryView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ArmillaryView::turnBy(double radians) {
-    if (!std::isfinite(radians)) {
-        return;
-    }
-    state_.rotation = std::remainder(state_.rotation + radians, 2.0 * std::numbers::pi);
+    state_.rotation = turnedBy(state_.rotation, radians);
     update();
 }
 
@@ -160,8 +147,8 @@ void ArmillaryView::endTurning() {
 }
 
 double ArmillaryView::angleAboutCentre(QPointF position) const {
-    const QPointF centre = chartFrame(size(), state_.scaleMode).centre;
-    return std::atan2(position.y() - centre.y(), position.x() - centre.x());
+    return angleAbout(canvasPoint(position),
+                      chartFrame(canvasSize(size()), state_.scaleMode).centre);
 }
 
 }  // namespace quenaro

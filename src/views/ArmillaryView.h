@@ -3,10 +3,11 @@
 #include <QPointF>
 #include <QWidget>
 
-class QTouchEvent;
-
+#include "drawing/ArmillarySettings.h"
+#include "drawing/ChartInput.h"
 #include "views/ArmillaryPainter.h"
-#include "views/ArmillarySettings.h"
+
+class QTouchEvent;
 
 namespace quenaro {
 
@@ -72,9 +73,7 @@ class ArmillaryView : public QWidget {
     /// The mouse position of the last turning move, points.
     QPointF lastMousePosition_;
     bool mouseTurning_ = false;
-    /// The last single-finger tap (when and where), for double taps.
-    qint64 lastTapMilliseconds_ = -1;
-    QPointF lastTapPosition_;
+    DoubleTap doubleTap_;
 };
 
 }  // namespace quenaro

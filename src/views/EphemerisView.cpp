@@ -1,6 +1,5 @@
 #include "views/EphemerisView.h"
 
-#include <QLocale>
 #include <QPaintEvent>
 
 #include "views/EphemerisSheetPainter.h"
@@ -13,14 +12,18 @@ EphemerisView::EphemerisView(QWidget* parent) : QWidget(parent) {
     resize(static_cast<int>(kSheetWidth), static_cast<int>(kSheetHeight));
 }
 
+void EphemerisView::setSettings(const SheetSettings& settings) {
+    settings_ = settings;
+    update();
+}
+
 void EphemerisView::paintEvent(QPaintEvent* event) {
     ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         painter.fillRect(event->rect(), Qt::black);
         return;
     }
-    const bool metric = QLocale::system().measurementSystem() == QLocale::MetricSystem;
-    drawEphemerisSheet(*ephemeris_, metric, event->rect(), painter);
+    drawEphemerisSheet(*ephemeris_, settings_, size(), painter);
 }
 
 }  // namespace quenaro

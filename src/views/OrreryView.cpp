@@ -4,22 +4,21 @@
 #include <QPaintEvent>
 #include <QWheelEvent>
 
+#include "drawing/OrreryContent.h"
 #include "model/Ephemeris.h"
-#include "views/DialGeometry.h"
-#include "views/OrreryContent.h"
+#include "time/DateOutOfRange.h"
+#include "views/OrreryPainter.h"
 #include "views/ViewPainter.h"
 
 namespace quenaro {
 
 namespace {
 
-constexpr double kSunGrabDistance = 32.0;  // points from the Sun's centre
-constexpr double kSunCircle = 0.8;         // the Sun's radius on the dial, fractions of R
-constexpr double kRingGrab = 0.7;          // beyond this fraction of R a press holds the ring
-constexpr double kInnerHalf = 0.5;         // presses within half the radius hold nothing
-constexpr int kEighthsPerNotch = 120;      // one wheel notch, eighths of a degree
 constexpr double kSecondsPerNotch = 600.0;
-constexpr double kSecondsPerDay = 86400.0;
+
+Point canvasPoint(QPointF point) {
+    return {point.x(), point.y()};
+}
 
 }  // namespace
 
@@ -29,13 +28,18 @@ OrreryView::OrreryView(bool facing, QWidget* parent) : QWidget(parent), facing_(
            "Wheel: 10 minutes a notch (Shift: a day). Double-click: pick the date."));
 }
 
+void OrreryView::setSettings(const OrrerySettings& settings) {
+    settings_ = settings;
+    update();
+}
+
 void OrreryView::paintEvent(QPaintEvent* event) {
     ViewPainter painter(this, event->rect());
     if (ephemeris_ == nullptr) {
         return;
     }
-    const OrreryOptions options{audience(), orientation_, adjustWhat_};
-    drawOrrery(*ephemeris_, options, size(), painter);
+    const OrreryOptions options{settings_.audience, orientation_, input_.held()};
+    drawOrrery(*ephemeris_, options, size(), painter, canvas_);
 }
 
 void OrreryView::mousePressEvent(QMouseEvent* event) {
@@ -43,49 +47,32 @@ void OrreryView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     emit hideDateTime();
-    const double radius = width() / 2.0;
-    const QPointF offset = event->position() - QPointF(radius, radius);
-    const double distanceSquared = QPointF::dotProduct(offset, offset);
-    lastPosition_ = event->position();
-    ringDrag_ = RingDrag();
-    if (distanceSquared < radius * radius &&
-        distanceSquared > kInnerHalf * radius * kInnerHalf * radius && ephemeris_ != nullptr) {
-        const QPointF sun =
-            dialPoint(sunDialAngle(*ephemeris_) + orientation_, kSunCircle * radius);
-        const QPointF fromSun = offset - sun;
-        if (QPointF::dotProduct(fromSun, fromSun) < kSunGrabDistance * kSunGrabDistance) {
-            setAdjustWhat(OrreryHold::Sun);
-        } else if (distanceSquared > kRingGrab * radius * kRingGrab * radius) {
-            setAdjustWhat(OrreryHold::Ring);
-        } else {
-            setAdjustWhat(OrreryHold::None);
-        }
-        update();
-    } else {
-        setAdjustWhat(OrreryHold::None);
+    const bool wasHeld = input_.held() != OrreryHold::None;
+    const double sunAngle = ephemeris_ != nullptr ? sunDialAngle(*ephemeris_) + orientation_ : 0.0;
+    const OrreryHold held =
+        input_.press(canvasPoint(event->position()), DialLayout::forWidth(width()), sunAngle);
+    if (ephemeris_ == nullptr && held != OrreryHold::None) {
+        input_.release();
     }
+    heldChanged(wasHeld);
+    update();
 }
 
 void OrreryView::mouseMoveEvent(QMouseEvent* event) {
-    if (adjustWhat_ == OrreryHold::None || ephemeris_ == nullptr) {
+    if (ephemeris_ == nullptr) {
         return;
     }
-    const QPointF centre(width() / 2.0, width() / 2.0);
-    const double turn = turnAboutCentre(lastPosition_ - centre, event->position() - centre);
-    lastPosition_ = event->position();
-    if (adjustWhat_ == OrreryHold::Sun) {
-        requestDateMovedBy(sunTurnSeconds(turn));
-    } else {
-        const int days = ringDrag_.turn(turn);
-        if (days != 0) {
-            requestDateMovedBy(days * kSecondsPerDay);
-        }
+    const double seconds =
+        input_.move(canvasPoint(event->position()), DialLayout::forWidth(width()));
+    if (seconds != 0.0) {
+        requestDateMovedBy(seconds);
     }
 }
 
 void OrreryView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && adjustWhat_ != OrreryHold::None) {
-        setAdjustWhat(OrreryHold::None);
+    if (event->button() == Qt::LeftButton && input_.held() != OrreryHold::None) {
+        input_.release();
+        heldChanged(true);
         update();
     }
 }
@@ -98,14 +85,12 @@ void OrreryView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void OrreryView::wheelEvent(QWheelEvent* event) {
     event->accept();
-    if (ephemeris_ == nullptr || adjustWhat_ != OrreryHold::None) {
+    if (ephemeris_ == nullptr || input_.held() != OrreryHold::None) {
         return;
     }
     // Some systems turn a vertical wheel with a modifier into a horizontal one.
     const QPoint delta = event->angleDelta();
-    wheelEighths_ += delta.y() != 0 ? delta.y() : delta.x();
-    const int notches = wheelEighths_ / kEighthsPerNotch;
-    wheelEighths_ %= kEighthsPerNotch;
+    const int notches = wheel_.turn(delta.y() != 0 ? delta.y() : delta.x());
     if (notches == 0) {
         return;
     }
@@ -121,13 +106,13 @@ void OrreryView::wheelEvent(QWheelEvent* event) {
 
 void OrreryView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    setAdjustWhat(OrreryHold::None);
+    const bool wasHeld = input_.held() != OrreryHold::None;
+    input_.release();
+    heldChanged(wasHeld);
 }
 
-void OrreryView::setAdjustWhat(OrreryHold held) {
-    const bool wasHeld = adjustWhat_ != OrreryHold::None;
-    adjustWhat_ = held;
-    const bool isHeld = held != OrreryHold::None;
+void OrreryView::heldChanged(bool wasHeld) {
+    const bool isHeld = input_.held() != OrreryHold::None;
     if (wasHeld != isHeld) {
         emit dragInProgressChanged(isHeld);
     }

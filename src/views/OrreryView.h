@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QPointF>
 #include <QWidget>
-#include <functional>
-#include <utility>
 
+#include "drawing/DialInput.h"
+#include "drawing/OrreryDrawing.h"
 #include "time/EphemerisDate.h"
-#include "views/DialDrag.h"
-#include "views/OrreryPainter.h"
+#include "views/QtCanvas.h"
 
 namespace quenaro {
 
 class Ephemeris;
 
-/// The orrery dial on screen. Each paint draws the shared model with drawOrrery(), reading
-/// the Audience setting anew. The mouse does what fingers do on a phone: pressing the Sun and
+/// The orrery dial on screen. Each paint draws the shared model with orreryDrawing() and the
+/// settings last given. The mouse does what fingers do on a phone: pressing the Sun and
 /// dragging it round turns the time of day (a turn is a day), pressing the ring and dragging
 /// it turns the date (a turn is a year, in whole days), a double-click asks for the date
 /// picker. The wheel moves the time of day by 10 minutes a notch (with Shift, a day) and
@@ -29,17 +27,16 @@ class OrreryView : public QWidget {
 
     /// The model drawn (not owned; connected by the interface description).
     void setEphemeris(const Ephemeris* model) { ephemeris_ = model; }
-    /// Reads the Audience setting; asked on every redraw (0 when not given).
-    void setAudienceSource(std::function<int()> audience) { audience_ = std::move(audience); }
-    /// The Audience setting as the next redraw reads it (OrreryOptions::audience).
-    int audience() const { return audience_ ? audience_() : 0; }
+    /// What the dial shows (the Audience setting), from the next redraw on (requested here).
+    void setSettings(const OrrerySettings& settings);
+    const OrrerySettings& settings() const { return settings_; }
 
     /// Degrees added to every angle drawn and hit-tested, counterclockwise; 0 at creation.
     float orientation() const { return orientation_; }
     void setOrientation(float degrees) { orientation_ = degrees; }
     bool facing() const { return facing_; }
     /// What a drag in progress moves: nothing, the Sun (time of day) or the ring (date).
-    OrreryHold adjustWhat() const { return adjustWhat_; }
+    OrreryHold adjustWhat() const { return input_.held(); }
 
     QSize sizeHint() const override { return {320, 320}; }
 
@@ -66,18 +63,18 @@ class OrreryView : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    void setAdjustWhat(OrreryHold held);
+    /// Tells the shell when the user starts or stops holding the dial.
+    void heldChanged(bool wasHeld);
     /// Asks for the model moved by the seconds (nothing beyond the supported years).
     void requestDateMovedBy(double seconds);
 
     const Ephemeris* ephemeris_ = nullptr;
-    std::function<int()> audience_;
+    OrrerySettings settings_;
     float orientation_ = 0.0f;
     bool facing_ = false;
-    OrreryHold adjustWhat_ = OrreryHold::None;
-    QPointF lastPosition_;
-    RingDrag ringDrag_;
-    int wheelEighths_ = 0;  // wheel turn not yet worth a notch, eighths of a degree
+    DialInput input_;
+    WheelNotches wheel_;
+    QtCanvas canvas_;
 };
 
 }  // namespace quenaro

@@ -2,6 +2,9 @@
 
 #include <QSizeF>
 
+#include "drawing/TimelineDrawing.h"
+#include "views/QtCanvas.h"
+
 class QPainter;
 
 namespace quenaro {
@@ -9,18 +12,15 @@ namespace quenaro {
 class Ephemeris;
 struct TimelineContent;
 
-/// Height of the hour scale along the top of the timeline, points.
-inline constexpr double kTimelineScaleHeight = 12.0;
-
-/// Draws the model's day timeline into the painter's area (0, 0) to `size` (points): the
-/// hour scale, the night and day backgrounds, the hour lines, the now line and the bars of
-/// the Sun, the three twilights and the Moon. The size should be at least 24 x 17 points
-/// for the bars to show. The backgrounds and hour lines come from a picture kept per size and
-/// device pixel ratio when the painter draws pixels. Main thread only.
-void drawTimeline(const Ephemeris& model, QSizeF size, QPainter& painter);
+/// Draws the model's day timeline (timelineDrawing) into the painter's area (0, 0) to `size`
+/// (points) through `canvas`, which keeps the picture of the hour scale between calls. Main
+/// thread only.
+void drawTimeline(const Ephemeris& model, QSizeF size, QPainter& painter,
+                  QtCanvas& canvas = offscreenCanvas());
 
 /// Draws the given timeline content the same way (the part of drawTimeline that does not
 /// ask the model).
-void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter);
+void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter,
+                   QtCanvas& canvas = offscreenCanvas());
 
 }  // namespace quenaro

@@ -18,7 +18,7 @@ void TimelineView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    drawTimeline(*ephemeris_, size(), painter);
+    drawTimeline(*ephemeris_, size(), painter, canvas_);
 }
 
 }  // namespace quenaro

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+#include "views/QtCanvas.h"
+
 namespace quenaro {
 
 class Ephemeris;
 
-/// The day timeline on screen: each paint draws the shared model with drawTimeline().
+/// The day timeline on screen: each paint draws the shared model with timelineDrawing().
 class TimelineView : public QWidget {
     Q_OBJECT
 
@@ -23,6 +25,7 @@ class TimelineView : public QWidget {
 
   private:
     const Ephemeris* ephemeris_ = nullptr;
+    QtCanvas canvas_;
 };
 
 }  // namespace quenaro

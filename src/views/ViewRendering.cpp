@@ -31,13 +31,13 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
                                const RenderSettings& settings) {
     switch (view) {
         case RenderedView::Sheet:
-            return [&model](QPainter& painter, QSizeF size) {
-                drawEphemerisSheet(model, true, QRectF(QPointF(0, 0), size), painter);
+            return [&model, &sheet = settings.sheet](QPainter& painter, QSizeF size) {
+                drawEphemerisSheet(model, sheet, size, painter);
             };
         case RenderedView::Timeline:
             return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
         case RenderedView::Orrery:
-            return [&model, audience = settings.audience](QPainter& painter, QSizeF size) {
+            return [&model, audience = settings.orrery.audience](QPainter& painter, QSizeF size) {
                 OrreryOptions options;
                 options.audience = audience;
                 drawOrrery(model, options, size, painter);

@@ -4,7 +4,9 @@
 #include <QString>
 #include <stdexcept>
 
-#include "views/ArmillarySettings.h"
+#include "drawing/ArmillarySettings.h"
+#include "drawing/OrreryDrawing.h"
+#include "drawing/SheetDrawing.h"
 
 namespace quenaro {
 
@@ -24,8 +26,10 @@ struct ArmillaryRendering {
 struct RenderSettings {
     /// The star chart's settings, scale and turn (the chart only).
     ArmillaryRendering chart;
-    /// The orrery's Audience setting (OrreryOptions::audience; the orrery only).
-    int audience = 0;
+    /// What the dial shows (the orrery only).
+    OrrerySettings orrery;
+    /// The sheet's unit of distance (the sheet only).
+    SheetSettings sheet;
     /// Everything drawn turned red of the same brightness (nightRed).
     bool nightVision = false;
 };
@@ -43,10 +47,9 @@ QSizeF defaultRenderSize(RenderedView view);
 /// Draws the view of the model at `size` points into the file `path`: a vector PDF page of
 /// that size in points when the name ends in ".pdf" (any case), else a PNG of size x scale
 /// pixels (scale 1-4; the view drawn at that device pixel ratio). The file appears whole or
-/// not at all: it is written beside the target and renamed over it when complete. The sheet
-/// shows the Moon's distance in kilometres; the orrery is drawn with `settings.audience`, the
-/// star chart with `settings.chart`. For night vision a PNG is turned red pixel by pixel, and a
-/// PDF page holds the red picture drawn at `scale` (no longer vector). Needs a
+/// not at all: it is written beside the target and renamed over it when complete. Each view
+/// is drawn with its own settings of `settings`. For night vision a PNG is turned red pixel by
+/// pixel, and a PDF page holds the red picture drawn at `scale` (no longer vector). Needs a
 /// QGuiApplication (the offscreen platform will do). Throws RenderError when the file cannot
 /// be written or the image not allocated.
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,

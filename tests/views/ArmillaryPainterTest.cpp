@@ -13,10 +13,10 @@
 #include <numbers>
 
 #include "PaintRecorder.h"
+#include "drawing/ArmillaryProjection.h"
 #include "model/Ephemeris.h"
 #include "time/TimeZone.h"
 #include "views/ArmillaryPainter.h"
-#include "views/ArmillaryProjection.h"
 
 namespace quenaro {
 namespace {
@@ -124,14 +124,15 @@ TEST(ArmillaryPainter, StarsAreWhiteDiscsOfTheirMagnitudesSizeOnVectorOutput) {
 
 TEST(ArmillaryPainter, RaDecGridLeavesItsEquatorToTheGreenCirclesWhenTheyAreShown) {
     Scene scene;
-    const ChartFrame frame = chartFrame(scene.size, false);
+    const ChartFrame frame = chartFrame(canvasSize(scene.size), false);
     std::vector<QLineF> equator;
     for (int hour = 0; hour < 24; ++hour) {
         const ChartPoint from = projectEquatorial(scene.model, static_cast<float>(hour), 0.0f, 160);
         const ChartPoint to =
             projectEquatorial(scene.model, static_cast<float>((hour + 1) % 24), 0.0f, 160);
         if (from.visible || to.visible) {
-            equator.push_back(QLineF(from.point, to.point).translated(frame.centre));
+            equator.push_back(
+                QLineF(qtPoint(from.point), qtPoint(to.point)).translated(qtPoint(frame.centre)));
         }
     }
     ASSERT_GT(equator.size(), 8u);
@@ -151,7 +152,9 @@ TEST(ArmillaryPainter, RaDecGridLeavesItsEquatorToTheGreenCirclesWhenTheyAreShow
         const ChartPoint north = projectEquatorial(scene.model, 3.0f, 10.0f, 160);
         const ChartPoint next = projectEquatorial(scene.model, 4.0f, 10.0f, 160);
         ASSERT_TRUE(north.visible);
-        EXPECT_TRUE(containsLine(grid, QLineF(north.point, next.point).translated(frame.centre)));
+        EXPECT_TRUE(containsLine(
+            grid,
+            QLineF(qtPoint(north.point), qtPoint(next.point)).translated(qtPoint(frame.centre))));
     }
 }
 

@@ -43,7 +43,7 @@ std::vector<SheetLine> samplePage() {
 std::unique_ptr<PaintRecorder> recordPage(const std::vector<SheetLine>& lines) {
     auto recorder = std::make_unique<PaintRecorder>(QSizeF(kSheetWidth, kSheetHeight));
     QPainter painter(recorder.get());
-    paintEphemerisSheet(lines, QRectF(0, 0, kSheetWidth, kSheetHeight), painter);
+    paintEphemerisSheet(lines, QSizeF(kSheetWidth, kSheetHeight), painter);
     return recorder;
 }
 
@@ -150,7 +150,7 @@ TEST(EphemerisSheetPainter, ModelsPageFitsItsHeightAndShowsADashForEventsThatDoN
         18.96);
     PaintRecorder recorder({kSheetWidth, kSheetHeight});
     QPainter painter(&recorder);
-    drawEphemerisSheet(model, true, QRectF(0, 0, kSheetWidth, kSheetHeight), painter);
+    drawEphemerisSheet(model, SheetSettings{}, QSizeF(kSheetWidth, kSheetHeight), painter);
     painter.end();
     EXPECT_GE(recorder.texts(QStringLiteral("—")).size(), 3u);  // rise, set, length of day
     double bottom = 0.0;
@@ -168,7 +168,8 @@ TEST(EphemerisSheetPainter, TheFirstAndLastDaysOfTheSupportedYearsDrawWithoutFai
         const int year = model.date().yearOfCommonEra();
         PaintRecorder recorder({kSheetWidth, kSheetHeight});
         QPainter painter(&recorder);
-        EXPECT_NO_THROW(drawEphemerisSheet(model, true, QRectF(0, 0, 320, 1500), painter)) << year;
+        EXPECT_NO_THROW(drawEphemerisSheet(model, SheetSettings{}, QSizeF(320, 1500), painter))
+            << year;
         painter.end();
         EXPECT_EQ(recorder.texts(QStringLiteral("Saturn")).size(), 1u) << year;
     }

@@ -11,12 +11,12 @@
 #include <map>
 
 #include "PaintRecorder.h"
+#include "drawing/DialLayout.h"
+#include "drawing/OrreryContent.h"
 #include "model/Ephemeris.h"
 #include "resources/PictureNames.h"
 #include "resources/Pictures.h"
 #include "time/TimeZone.h"
-#include "views/DialGeometry.h"
-#include "views/OrreryContent.h"
 #include "views/OrreryPainter.h"
 
 namespace quenaro {
@@ -150,21 +150,24 @@ TEST(OrreryPainter, SkyStandsAboveTheHorizonAndFillsTheDialOnlyOnAPolarDay) {
         const char* name;
         std::optional<OrreryContent::Horizon> horizon;
         float altitude;
+        bool sunUp;  // above the altitude of its rising
         bool topTinted;
         bool bottomTinted;
     };
-    const OrreryContent::Horizon eastWest{180.0f, 360.0f};  // sunrise due east, sunset due west
+    // Sunrise due east (dial angle -90, on the left), sunset due west (-270, on the right).
+    const OrreryContent::Horizon eastWest{-90.0f, -270.0f};
     const Row rows[] = {
-        {"sunrise and sunset, day", eastWest, 30.0f, true, false},
-        {"sunrise and sunset, night", eastWest, -18.0f, true, false},
-        {"polar day", std::nullopt, 5.0f, true, true},
-        {"polar night", std::nullopt, -5.0f, false, false},
-        {"no sunrise, the Sun just above its horizon", std::nullopt, -0.5f, true, true},
+        {"sunrise and sunset, day", eastWest, 30.0f, true, true, false},
+        {"sunrise and sunset, night", eastWest, -18.0f, false, true, false},
+        {"polar day", std::nullopt, 5.0f, true, true, true},
+        {"polar night", std::nullopt, -5.0f, false, false, false},
+        {"no sunrise, the Sun just above its horizon", std::nullopt, -0.5f, true, true, true},
     };
     for (const Row& row : rows) {
         OrreryContent content = quietContent();
         content.horizon = row.horizon;
         content.sunAltitude = row.altitude;
+        content.sunAboveHorizon = row.sunUp;
         const QImage image = render(content);
         // Beside the vertical axis, clear of the Sun, the Moon and the text.
         const QColor top = colourAt(image, {-40, -100});
@@ -319,7 +322,8 @@ TEST(OrreryPainter, KeptRingPictureDrawsWhatTheDirectDrawingDraws) {
         for (int sign = 0; sign < 12; ++sign) {
             for (const double within : {2.5, 7.5, 22.5, 27.5}) {
                 for (const double fraction : {0.81, 0.84, 0.9, 0.96, 0.98}) {
-                    const QPointF point = dialPoint(30 * sign + within, fraction * kRadius);
+                    const QPointF point =
+                        qtPoint(dialPoint(30 * sign + within, fraction * kRadius));
                     const QColor a = colourAt(kept, point);
                     const QColor b = colourAt(direct, point);
                     EXPECT_LE(std::abs(a.red() - b.red()), 2)
@@ -335,8 +339,8 @@ TEST(OrreryPainter, KeptRingPictureDrawsWhatTheDirectDrawingDraws) {
     held.held = OrreryHold::Ring;
     const QImage normal = render(quietContent());
     const QImage holding = render(quietContent(), held);
-    const QPointF inner = dialPoint(2.5, 0.81 * kRadius);
-    const QPointF outer = dialPoint(2.5, 0.975 * kRadius);
+    const QPointF inner = qtPoint(dialPoint(2.5, 0.81 * kRadius));
+    const QPointF outer = qtPoint(dialPoint(2.5, 0.975 * kRadius));
     EXPECT_GT(colourAt(normal, inner).lightness(), colourAt(holding, inner).lightness() + 40);
     EXPECT_LT(colourAt(normal, outer).lightness(), colourAt(holding, outer).lightness() - 40);
 }

@@ -10,9 +10,9 @@
 
 #include "PaintRecorder.h"
 #include "SupportedYearEnds.h"
+#include "drawing/TimelineContent.h"
 #include "model/Ephemeris.h"
 #include "time/TimeZone.h"
-#include "views/TimelineContent.h"
 #include "views/TimelinePainter.h"
 
 namespace quenaro {

@@ -1,0 +1,27 @@
+# Libraries that must build without Qt (the core, the drawing, the calculator's core) say so
+# with quenaro_require_no_qt(target): configuring fails when the target links a Qt library,
+# directly or through the libraries it links, and since no Qt include folder then reaches its
+# compiler, a Qt header included in its sources fails to compile.
+function(quenaro_require_no_qt target)
+    set(pending ${target})
+    set(seen)
+    while(pending)
+        list(POP_FRONT pending current)
+        if(current IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        if(current MATCHES "^Qt[0-9]*::")
+            message(FATAL_ERROR "${target} must not use Qt, but links ${current}")
+        endif()
+        if(TARGET ${current})
+            get_target_property(links ${current} INTERFACE_LINK_LIBRARIES)
+            get_target_property(direct ${current} LINK_LIBRARIES)
+            foreach(link IN LISTS links direct)
+                if(link AND NOT link MATCHES "-NOTFOUND$" AND NOT link MATCHES "^\\$<")
+                    list(APPEND pending ${link})
+                endif()
+            endforeach()
+        endif()
+    endwhile()
+endfunction()

@@ -1,0 +1,58 @@
+// The orrery dial's content: the model's angles, phases and texts as the dial draws them.
+
+#include "drawing/OrreryContent.h"
+
+#include <cmath>
+
+#include "drawing/DialLayout.h"
+#include "model/Ephemeris.h"
+#include "time/DateText.h"
+
+namespace quenaro {
+
+float sunDialAngle(const Ephemeris& model) {
+    Coordinate sun;
+    model.sunCoordinate(sun);
+    return dialRotation(model.localApparentSiderealTime()) + static_cast<float>(sun.longitude);
+}
+
+OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
+    OrreryContent content;
+    content.rotation = dialRotation(model.localApparentSiderealTime());
+
+    Coordinate sun;
+    model.sunCoordinate(sun);
+    model.calcHorizontal(sun);
+    content.sunAngle = content.rotation + static_cast<float>(sun.longitude);
+    content.sunAltitude = static_cast<float>(sun.altitude);
+    const double sunrise = model.sunriseAzimuth();
+    const double sunset = model.sunsetAzimuth();
+    if (std::isfinite(sunrise) && std::isfinite(sunset)) {
+        content.horizon =
+            OrreryContent::Horizon{static_cast<float>(-sunrise), static_cast<float>(-sunset)};
+    }
+    content.sunAboveHorizon =
+        sun.altitude > model.eventAltitude(Ephemeris::HorizonAltitude, Ephemeris::Sun);
+
+    Coordinate moon;
+    model.moonCoordinate(moon);
+    content.moonAngle = content.rotation + static_cast<float>(moon.longitude);
+    content.moonPhase = static_cast<float>(model.currentPhase());
+    content.moonWaxing = model.elongationFromSun() > 0;
+
+    const std::array<double, 5> longitudes{model.mercuryLongitude(), model.venusLongitude(),
+                                           model.marsLongitude(), model.jupiterLongitude(),
+                                           model.saturnLongitude()};
+    for (std::size_t index = 0; index < longitudes.size(); ++index) {
+        content.planetAngles[index] = content.rotation + static_cast<float>(longitudes[index]);
+    }
+
+    content.dateText = mediumDateText(model.date()) + ", " + shortTimeText(model.date());
+    content.julianDate = model.julianDate();
+    if (withPlanetaryHour) {
+        content.planetaryHour = planetaryHour(model);
+    }
+    return content;
+}
+
+}  // namespace quenaro
