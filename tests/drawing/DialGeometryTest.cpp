@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "drawing/DialDrag.h"
+#include "drawing/DialInput.h"
 #include "drawing/DialLayout.h"
 
 namespace quenaro {
@@ -87,6 +88,55 @@ TEST(RingDrag, BackAndForthReturnsToTheStartAndNonsenseMovesNothing) {
     EXPECT_EQ(drag.turn(std::nan("")), 0);
     EXPECT_EQ(drag.turn(INFINITY), 0);
     EXPECT_EQ(drag.turn(1e300), 182);  // limited to half a turn: floor(182.625)
+}
+
+TEST(DialInput, APressHoldsTheSunNearItTheRingBeyondSevenTenthsAndNothingElse) {
+    const DialLayout dial = DialLayout::forWidth(320);  // R = 160
+    const double sunAngle = 180.0;                      // at the top, 128 points up
+    struct Row {
+        const char* name;
+        Point at;
+        OrreryHold held;
+    };
+    const Row rows[] = {
+        {"on the Sun", {160, 32}, OrreryHold::Sun},
+        {"31 points from the Sun, inside the ring", {160 + 30, 40}, OrreryHold::Sun},
+        {"the ring, away from the Sun", {160, 160 + 150}, OrreryHold::Ring},
+        {"between half and seven tenths", {160 + 100, 160}, OrreryHold::None},
+        {"the dead centre", {170, 170}, OrreryHold::None},
+        {"outside the dial", {319, 319}, OrreryHold::None},
+    };
+    for (const Row& row : rows) {
+        DialInput input;
+        EXPECT_EQ(input.press(row.at, dial, sunAngle), row.held) << row.name;
+        EXPECT_EQ(input.held(), row.held) << row.name;
+    }
+}
+
+TEST(DialInput, DragsMoveTheTimeByTheSunsTurnAndTheDateByTheRingsWholeDays) {
+    const DialLayout dial = DialLayout::forWidth(320);
+    DialInput sun;
+    ASSERT_EQ(sun.press({160, 32}, dial, 180.0), OrreryHold::Sun);
+    // A quarter turn clockwise on screen, from the top to the right: six hours later.
+    EXPECT_NEAR(sun.move({160 + 128, 160}, dial), 21600.0, 1e-6);
+    sun.release();
+    EXPECT_EQ(sun.move({160, 288}, dial), 0.0);
+
+    DialInput ring;
+    ASSERT_EQ(ring.press({160, 310}, dial, 180.0), OrreryHold::Ring);
+    double seconds = 0.0;
+    for (int step = 1; step <= 360; ++step) {  // a whole turn clockwise, a degree a move
+        seconds += ring.move(dial.at(-static_cast<double>(step), 0.9375), dial);
+    }
+    EXPECT_EQ(seconds, 365 * 86400.0);
+}
+
+TEST(WheelNotches, EighthsAddUpToNotchesOfFifteenDegrees) {
+    WheelNotches wheel;
+    EXPECT_EQ(wheel.turn(60), 0);
+    EXPECT_EQ(wheel.turn(60), 1);
+    EXPECT_EQ(wheel.turn(-240), -2);
+    EXPECT_EQ(wheel.turn(2147483647), 10000);  // no real wheel: limited, no overflow
 }
 
 }  // namespace
