@@ -1,7 +1,7 @@
 # Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
 # for now with one line saying why); `make test` runs every test in the optimised and the
 # sanitizer builds. Both install missing Debian packages first.
-.PHONY: run test bench deps build-release build-sanitize clean
+.PHONY: run test bench deps build-release build-sanitize clean serve
 
 JOBS ?= $(shell nproc)
 
@@ -26,6 +26,11 @@ build-release: deps
 build-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
+
+# The assembled web app (build/web) on http://127.0.0.1:$(PORT)/.
+PORT ?= 8080
+serve:
+	node web/tools/serve.mjs $(PORT)
 
 clean:
 	rm -rf build
