@@ -9,10 +9,10 @@ import { FALLBACK_PLACE, placeLine, zoneInUse } from './place.js';
 import { readPlace, readSettings, writePlace, writeSetting } from './settings.js';
 import { element } from './dom.js';
 
-/** @typedef {import('../../types/quenaro').Almanac} Almanac */
-/** @typedef {import('../../types/quenaro').AlmanacClass} AlmanacClass */
-/** @typedef {import('../../types/quenaro').QuenaroModule} QuenaroModule */
-/** @typedef {import('../../types/quenaro').GazetteerPlace} GazetteerPlace */
+/** @typedef {import('../../types/quenaro.js').Almanac} Almanac */
+/** @typedef {import('../../types/quenaro.js').AlmanacClass} AlmanacClass */
+/** @typedef {import('../../types/quenaro.js').QuenaroModule} QuenaroModule */
+/** @typedef {import('../../types/quenaro.js').GazetteerPlace} GazetteerPlace */
 /** @typedef {import('./link.js').Link} Link */
 /** @typedef {import('./link.js').View} View */
 /** @typedef {import('./place.js').PlaceSource} PlaceSource */

@@ -9,7 +9,7 @@ import { readLink } from './link.js';
 import { attachAbout, attachCalculator, attachControls, attachPlaceDialog, attachPreferences }
   from './screens.js';
 
-/** @typedef {import('../../types/quenaro').QuenaroFactory} QuenaroFactory */
+/** @typedef {import('../../types/quenaro.js').QuenaroFactory} QuenaroFactory */
 
 /**
  * Keeps the page offline-ready. A new version's worker takes over as soon as it has cached
