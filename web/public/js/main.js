@@ -17,13 +17,16 @@ import { attachAbout, attachCalculator, attachControls, attachPlaceDialog, attac
  */
 function registerServiceWorker() {
   if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
-  const hadController = navigator.serviceWorker.controller !== null;
+  // The first worker to take control (on the first visit) finds this page already whole;
+  // any later one brings a new version.
+  let controlled = navigator.serviceWorker.controller !== null;
   let reloading = false;
   navigator.serviceWorker.addEventListener('controllerchange', () => {
-    if (hadController && !reloading) {
+    if (controlled && !reloading) {
       reloading = true;
       location.reload();
     }
+    controlled = true;
   });
   navigator.serviceWorker.register('sw.js').catch((error) => {
     console.warn('The page will not work offline:', error);
