@@ -308,6 +308,8 @@ describe('night mode and settings', () => {
       await page.click('#night-button');
       await nextFrame(page);
       assert.equal(await page.$eval('#dial', (e) => getComputedStyle(e).filter), 'url("#night-red")');
+      // A setting changed keeps the link's zone.
+      assert.match(await textOf(page, '#place-line'), /· Europe\/Berlin · link$/);
       const dial = await box(page, '#dial');
       const shot = await page.screenshot({ clip: dial, encoding: 'base64' });
       const seen = await page.evaluate(async (png) => {

@@ -241,21 +241,24 @@ export class App {
   }
 
   /**
-   * Stores a setting and shows it at once.
+   * Stores a setting and shows it at once; the choice of zone moves the figures to that zone.
    * @param {keyof Settings} key
    * @param {boolean | number} value
    */
   setSetting(key, value) {
     if (!writeSetting(this.storage, this.locale, key, value)) return;
     this.reloadSettings();
+    if (key === 'UsePlaceTimeZone') {
+      this.useZoneSetting();
+      this.changed(true);
+    }
   }
 
   /** Reads the settings back from the storage and shows them. */
   reloadSettings() {
     this.settings = readSettings(this.storage, this.locale, (line) => console.warn(line));
     this.applySettings();
-    this.useZoneSetting();
-    this.changed(true);
+    this.changed(false);
   }
 
   // Changes.
