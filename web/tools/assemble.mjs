@@ -24,8 +24,9 @@ import { gzipSync } from 'node:zlib';
 const REPO_ROOT = resolve(fileURLToPath(new URL('../..', import.meta.url)));
 const WEB = join(REPO_ROOT, 'web');
 
-/** The module's files, required in the module folder. */
+/** The module's files, required in the module folder, and one it may have (preloaded data). */
 export const MODULE_FILES = ['quenaro.js', 'quenaro.wasm'];
+const OPTIONAL_MODULE_FILES = ['quenaro.data'];
 const FONT_DIR = '/usr/share/fonts/truetype/dejavu';
 const FONTS = ['DejaVuSans', 'DejaVuSans-Bold'];
 const FONT_LICENCE = '/usr/share/doc/fonts-dejavu-core/copyright';
@@ -142,6 +143,9 @@ export function assemble(options) {
 
   for (const file of listFiles(publicDir)) copy(join(publicDir, file), join(out, file));
   for (const file of MODULE_FILES) copy(join(moduleDir, file), join(out, file));
+  for (const file of OPTIONAL_MODULE_FILES) {
+    if (existsSync(join(moduleDir, file))) copy(join(moduleDir, file), join(out, file));
+  }
 
   const scratch = mkdtempSync(join(tmpdir(), 'quenaro-fonts-'));
   try {
