@@ -222,6 +222,27 @@ describe('fingers', () => {
     }
   });
 
+  test('a double tap on the dial opens the date picker; a single tap does not', async () => {
+    const page = await phonePage(site.browser);
+    try {
+      await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4'));
+      const dial = await box(page, '#dial');
+      const centre = { x: dial.x + dial.width / 2, y: dial.y + dial.height / 2 };
+      const cdp = await page.createCDPSession();
+      await touch(cdp, 'touchStart', [centre]);
+      await touch(cdp, 'touchEnd', []);
+      assert.notEqual(await page.evaluate(() => document.activeElement?.id), 'date-input');
+      await new Promise((done) => setTimeout(done, 500));
+      for (let tap = 0; tap < 2; tap += 1) {
+        await touch(cdp, 'touchStart', [{ x: centre.x + tap * 10, y: centre.y }]);
+        await touch(cdp, 'touchEnd', []);
+      }
+      assert.equal(await page.evaluate(() => document.activeElement?.id), 'date-input');
+    } finally {
+      await page.close();
+    }
+  });
+
   test('two fingers turn the chart; a double tap switches its scale', async () => {
     const page = await phonePage(site.browser);
     try {
@@ -256,6 +277,87 @@ describe('fingers', () => {
       await page.close();
     }
   });
+});
+
+describe('the mouse on a desktop', () => {
+  /** A desktop's window: no touch. */
+  const desktop = async () => {
+    const page = await (await site.browser.createBrowserContext()).newPage();
+    await page.setViewport({ width: 1280, height: 800, deviceScaleFactor: 1 });
+    return page;
+  };
+
+  /** @type {[string, number, boolean, number][]} */
+  const wheels = [
+    ['a notch away: ten minutes later', -100, false, 600],
+    ['two notches towards: twenty minutes earlier', 200, false, -1200],
+    ['a notch away with Shift: a day later', -100, true, 86400],
+  ];
+  for (const [name, deltaY, shift, seconds] of wheels) {
+    test(`the wheel over the dial, ${name}`, async () => {
+      const page = await desktop();
+      try {
+        await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4'));
+        const dial = await box(page, '#dial');
+        await page.mouse.move(dial.x + dial.width / 2, dial.y + dial.height / 2);
+        const before = await almanac(page, 'instant');
+        if (shift) await page.keyboard.down('Shift');
+        await page.mouse.wheel({ deltaY });
+        if (shift) await page.keyboard.up('Shift');
+        await page.waitForFunction((from) =>
+          /** @type {any} */ (globalThis).quenaro.almanac.instant() !== from, {}, before);
+        assert.equal((await almanac(page, 'instant')) - before, seconds);
+      } finally {
+        await page.close();
+      }
+    });
+  }
+
+  test('a double click on the dial opens the date picker', async () => {
+    const page = await desktop();
+    try {
+      await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4'));
+      const dial = await box(page, '#dial');
+      await page.mouse.click(dial.x + dial.width / 2, dial.y + dial.height / 2, { count: 2 });
+      assert.equal(await page.evaluate(() => document.activeElement?.id), 'date-input');
+    } finally {
+      await page.close();
+    }
+  });
+
+  /** @type {[string, 'right' | 'left', boolean][]} */
+  const turns = [['a right drag', 'right', false], ['a Ctrl+drag', 'left', true]];
+  for (const [name, button, ctrl] of turns) {
+    test(`${name} turns the chart by the angle swept about its centre`, async () => {
+      const page = await desktop();
+      try {
+        await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4&view=sky'));
+        const chart = await box(page, '#chart');
+        const centre = { x: chart.x + chart.width / 2, y: chart.y + chart.height / 2 };
+        const before = await almanac(page, 'chartRotation');
+        const at90 = (/** @type {number} */ degrees) => ({
+          x: centre.x + 150 * Math.cos((degrees * Math.PI) / 180),
+          y: centre.y + 150 * Math.sin((degrees * Math.PI) / 180) });
+        await page.mouse.move(at90(0).x, at90(0).y);
+        if (ctrl) await page.keyboard.down('Control');
+        await page.mouse.down({ button });
+        for (let degrees = 10; degrees <= 90; degrees += 10) {
+          await page.mouse.move(at90(degrees).x, at90(degrees).y);
+        }
+        await page.mouse.up({ button });
+        if (ctrl) await page.keyboard.up('Control');
+        await nextFrame(page);
+        const turned = (await almanac(page, 'chartRotation')) - before;
+        assert.ok(Math.abs(turned - Math.PI / 2) < 0.03, `the chart turned by ${turned} rad`);
+        const enlarged = await almanac(page, 'chartEnlarged');
+        await page.mouse.click(centre.x, centre.y, { count: 2 });
+        await nextFrame(page);
+        assert.equal(await almanac(page, 'chartEnlarged'), !enlarged, 'a double click switches the scale');
+      } finally {
+        await page.close();
+      }
+    });
+  }
 });
 
 describe('the place screen', () => {
