@@ -454,6 +454,54 @@ describe('night mode and settings', () => {
     }
   });
 
+  /** @type {[string, string, boolean][]} */
+  const exports = [['orrery', 'dial', true], ['sky', 'chart', false], ['sheet', 'sheet-canvas', true]];
+  for (const [view, canvas, night] of exports) {
+    test(`Export saves the ${view} view as a PNG of its canvas${night ? ', red at night' : ''}`, async () => {
+      const page = await phonePage(site.browser);
+      try {
+        await openPage(page, at(`date=2026-12-07T12:00&tz=Europe/Berlin&lat=52.5&lon=13.4&view=${view}`));
+        if (night) await page.click('#night-button');
+        // The download link's file, kept in the page instead of saved.
+        await page.evaluate(() => {
+          const link = /** @type {HTMLAnchorElement} */ (document.getElementById('download-link'));
+          link.addEventListener('click', (event) => {
+            event.preventDefault();
+            Object.assign(globalThis, { exported: { href: link.href, name: link.download } });
+          }, { once: true });
+        });
+        await page.click('#export-button');
+        await page.waitForFunction(() => 'exported' in globalThis);
+        const file = await page.evaluate(async (id) => {
+          const { href, name } = /** @type {any} */ (globalThis).exported;
+          const blob = await (await fetch(href)).blob();
+          const bitmap = await createImageBitmap(blob);
+          const look = new OffscreenCanvas(bitmap.width, bitmap.height);
+          const context = /** @type {OffscreenCanvasRenderingContext2D} */ (look.getContext('2d'));
+          context.drawImage(bitmap, 0, 0);
+          const pixels = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+          let greenBlue = 0;
+          let red = 0;
+          for (let i = 0; i < pixels.length; i += 4) {
+            greenBlue = Math.max(greenBlue, pixels[i + 1], pixels[i + 2]);
+            red = Math.max(red, pixels[i]);
+          }
+          const shown = /** @type {HTMLCanvasElement} */ (document.getElementById(id));
+          return { name, type: blob.type, size: [bitmap.width, bitmap.height],
+            canvas: [shown.width, shown.height], greenBlue, red };
+        }, canvas);
+        assert.equal(file.name, `quenaro-${view}-2026-12-07T12-00.png`);
+        assert.equal(file.type, 'image/png');
+        assert.deepEqual(file.size, file.canvas);
+        assert.ok(file.red > 0, 'the picture is not black');
+        if (night) assert.equal(file.greenBlue, 0, 'red only at night');
+        else assert.ok(file.greenBlue > 0, 'in colour by day');
+      } finally {
+        await page.close();
+      }
+    });
+  }
+
   test('preferences, night mode and the sheet\'s form survive a reload; bad stored values read the defaults', async () => {
     const page = await phonePage(site.browser);
     try {
