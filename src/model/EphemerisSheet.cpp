@@ -158,4 +158,40 @@ std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) 
     return std::move(sheet).lines();
 }
 
+std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {
+    std::vector<SheetRow> rows;
+    std::string section;
+    for (const SheetLine& line : lines) {
+        if (line.kind == SheetLine::Kind::Row) {
+            rows.push_back({section, line.label, line.value});
+        } else {
+            section = line.label;
+        }
+    }
+    return rows;
+}
+
+std::string oneLine(std::string text) {
+    while (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    std::string joined;
+    for (const char character : text) {
+        if (character == '\n') {
+            joined += " / ";
+        } else {
+            joined += character;
+        }
+    }
+    return joined;
+}
+
+std::string sheetText(const std::vector<SheetLine>& lines) {
+    std::string text;
+    for (const SheetRow& row : sheetRows(lines)) {
+        text += row.section + " | " + oneLine(row.label) + " | " + oneLine(row.value) + "\n";
+    }
+    return text;
+}
+
 }  // namespace quenaro
