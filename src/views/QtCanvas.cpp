@@ -10,17 +10,13 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "drawing/Overloaded.h"
 #include "resources/Pictures.h"
 #include "views/ViewFonts.h"
 
 namespace quenaro {
 
 namespace {
-
-template <class... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
 
 QRectF qtRect(const Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
