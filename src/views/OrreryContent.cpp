@@ -55,7 +55,7 @@ OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
     content.dateText = mediumDateText(model.date()) + ", " + shortTimeText(model.date());
     content.julianDate = model.julianDate();
     if (withPlanetaryHour) {
-        content.planetaryHour = planetaryHour(model);
+        content.planetaryHour = model.planetaryHour();
     }
     return content;
 }

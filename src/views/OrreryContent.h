@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "views/PlanetaryHour.h"
+#include "model/PlanetaryHour.h"
 
 namespace quenaro {
 
