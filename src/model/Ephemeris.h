@@ -205,6 +205,13 @@ class Ephemeris {
     /// Sun's horizon -0.8333, the Moon's 0.7275 p - 0.5667 with the parallax p of this
     /// model's Moon (about +0.13), 0 for a planet; -6, -12 and -18 for the twilights.
     double eventAltitude(int altitudeKind, int object) const;
+    /// Whether the body (Sun, Moon, Mercury, Venus, Mars, Jupiter or Saturn) stands above the
+    /// altitude of the kind at this model's moment: its geometric altitude (calcHorizontal of
+    /// its position) against eventAltitude(altitudeKind, object). On a day without the
+    /// crossings (calcTimes throws NoRisesOrSetsCalculable) it tells a body above that
+    /// altitude all day from one below it all day. Throws std::out_of_range for a body index
+    /// without a position.
+    bool isAboveEventAltitude(int altitudeKind, int object) const;
     /// One event (RiseSetEvent) of the body, as calcTimes; no date for a code outside 0-8
     /// (nothing is computed then). Throws as calcTimes.
     std::optional<EphemerisDate> calcRiseSet(int event, int object) const;

@@ -122,10 +122,7 @@ PlanetaryHour Ephemeris::planetaryHour() const {
             result.hour = hourOfHalf(now - set, nightHourDuration(), true);
         }
     } catch (const NoRisesOrSetsCalculable&) {
-        Coordinate sun;
-        sunCoordinate(sun);
-        calcHorizontal(sun);
-        result.daytime = sun.altitude > eventAltitude(HorizonAltitude, Sun);
+        result.daytime = isAboveEventAltitude(HorizonAltitude, Sun);
         result.hour.reset();
     } catch (const DateOutOfRange&) {
         result.hour.reset();

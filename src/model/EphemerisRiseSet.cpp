@@ -50,6 +50,16 @@ bool hasPosition(int object) {
     return object >= Ephemeris::Sun && object <= Ephemeris::Saturn && object != Ephemeris::Earth;
 }
 
+/// Throws std::out_of_range for a body index without a position.
+void requirePosition(int object) {
+    if (!hasPosition(object)) {
+        throw std::out_of_range(
+            "No position for object code " + std::to_string(object) +
+            ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
+            "6 (Jupiter) or 7 (Saturn)");
+    }
+}
+
 /// The name of the twilight of a kind ("civil"), or null for the horizon and other kinds.
 const char* twilightName(int altitudeKind) {
     switch (altitudeKind) {
@@ -140,13 +150,15 @@ double Ephemeris::eventAltitude(int altitudeKind, int object) const {
     return targetAltitude(altitudeKind, object, object == Moon ? myMoon : mySun);
 }
 
+bool Ephemeris::isAboveEventAltitude(int altitudeKind, int object) const {
+    requirePosition(object);
+    Coordinate position = bodyPosition(object);
+    calcHorizontal(position);
+    return position.altitude > eventAltitude(altitudeKind, object);
+}
+
 std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) const {
-    if (!hasPosition(object)) {
-        throw std::out_of_range(
-            "No position for object code " + std::to_string(object) +
-            ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
-            "6 (Jupiter) or 7 (Saturn)");
-    }
+    requirePosition(object);
     const double phi = myLatitude;
 
     // First estimate: the body held at its position of 0 h UT of the local calendar day (the

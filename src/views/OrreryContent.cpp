@@ -32,6 +32,8 @@ OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
     model.calcHorizontal(sun);
     content.sunAngle = content.rotation + static_cast<float>(sun.longitude);
     content.sunAltitude = static_cast<float>(sun.altitude);
+    content.sunAboveHorizon =
+        model.isAboveEventAltitude(Ephemeris::HorizonAltitude, Ephemeris::Sun);
     const double sunrise = model.sunriseAzimuth();
     const double sunset = model.sunsetAzimuth();
     if (std::isfinite(sunrise) && std::isfinite(sunset)) {

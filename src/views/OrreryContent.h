@@ -25,6 +25,10 @@ struct OrreryContent {
         float sunset;
     };
     std::optional<Horizon> horizon;
+    /// Whether the Sun stands above its rise-and-set altitude at the model's moment
+    /// (Ephemeris::isAboveEventAltitude, the Sun's HorizonAltitude): on a day without
+    /// sunrise or sunset (no `horizon`) the whole dial is sky when true, none when false.
+    bool sunAboveHorizon = false;
     /// The Moon's dial angle, its illuminated fraction (0-1) and whether it is waxing.
     float moonAngle = 0.0f;
     float moonPhase = 0.0f;
