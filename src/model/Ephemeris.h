@@ -394,6 +394,12 @@ class Ephemeris {
                               EphemerisDate estimate) const;
 };
 
+/// The five naked-eye planets, by their body indices: Mercury, Venus, Mars, Jupiter and
+/// Saturn, in that order (outwards from the Sun). The planets the sheet, the dial and the star
+/// chart show.
+inline constexpr std::array<int, 5> kNakedEyePlanets{
+    Ephemeris::Mercury, Ephemeris::Venus, Ephemeris::Mars, Ephemeris::Jupiter, Ephemeris::Saturn};
+
 /// The placeholder an angle text shows for a non-finite or out-of-range angle.
 inline constexpr const char* kNoAngleText = "—";
 

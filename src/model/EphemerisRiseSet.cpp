@@ -2,6 +2,7 @@
 // position at 0 h UT, refined on the model's positions at each event) and the hour-by-hour
 // scan of the Sun's altitude for sunrise and sunset azimuths.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -10,13 +11,13 @@
 #include "model/Ephemeris.h"
 #include "model/SunriseScan.h"
 #include "time/Degrees.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
 namespace {
 
 constexpr double kSiderealDegreesPerDay = 360.985647;
-constexpr double kSecondsPerDay = 86400.0;
 // An applied correction below this many seconds ends the refinement: the model reads its
 // positions at whole seconds, so finer corrections only swing about the event.
 constexpr double kConvergedSeconds = 2.0;
@@ -46,8 +47,10 @@ double targetAltitude(int altitudeKind, int object, const Coordinate& position) 
     }
 }
 
+/// The Sun, the Moon and the naked-eye planets have positions; the other indices do not.
 bool hasPosition(int object) {
-    return object >= Ephemeris::Sun && object <= Ephemeris::Saturn && object != Ephemeris::Earth;
+    return object == Ephemeris::Sun || object == Ephemeris::Moon ||
+           std::ranges::find(kNakedEyePlanets, object) != kNakedEyePlanets.end();
 }
 
 /// Throws std::out_of_range for a body index without a position.

@@ -149,21 +149,15 @@ void addBodies(const Ephemeris& model, double radius, ArmillaryGeometry& geometr
     model.moonCoordinate(moon);
     addBody(model, moon.latitude, moon.longitude, width / 45.0, kWhite, radius, geometry);
 
-    struct PlanetDisc {
-        int planet;
-        QColor colour;
-    };
-    const std::array<PlanetDisc, 5> planets = {{
-        {Ephemeris::Mercury, QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3)},
-        {Ephemeris::Venus, QColor::fromRgbF(0, 0, 1)},
-        {Ephemeris::Mars, QColor::fromRgbF(1, 0, 0)},
-        {Ephemeris::Jupiter, QColor::fromRgbF(0, 1, 1)},
-        {Ephemeris::Saturn, QColor::fromRgbF(0.5f, 0.5f, 0.5f)},
-    }};
-    for (const PlanetDisc& planet : planets) {
-        const Coordinate position = model.planetEclipticPosition(planet.planet);
-        addBody(model, position.latitude, position.longitude, width / 90.0, planet.colour, radius,
-                geometry);
+    // The colours of the planets in the order of kNakedEyePlanets: Mercury, Venus, Mars,
+    // Jupiter, Saturn.
+    const std::array<QColor, kNakedEyePlanets.size()> planetColours = {
+        QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), QColor::fromRgbF(0, 0, 1),
+        QColor::fromRgbF(1, 0, 0), QColor::fromRgbF(0, 1, 1), QColor::fromRgbF(0.5f, 0.5f, 0.5f)};
+    for (std::size_t index = 0; index < kNakedEyePlanets.size(); ++index) {
+        const Coordinate position = model.planetEclipticPosition(kNakedEyePlanets[index]);
+        addBody(model, position.latitude, position.longitude, width / 90.0, planetColours[index],
+                radius, geometry);
     }
 }
 

@@ -47,11 +47,9 @@ OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
     content.moonPhase = static_cast<float>(model.currentPhase());
     content.moonWaxing = model.elongationFromSun() > 0;
 
-    const std::array<double, 5> longitudes{model.mercuryLongitude(), model.venusLongitude(),
-                                           model.marsLongitude(), model.jupiterLongitude(),
-                                           model.saturnLongitude()};
-    for (std::size_t index = 0; index < longitudes.size(); ++index) {
-        content.planetAngles[index] = content.rotation + static_cast<float>(longitudes[index]);
+    for (std::size_t index = 0; index < kNakedEyePlanets.size(); ++index) {
+        const double longitude = model.planetEclipticPosition(kNakedEyePlanets[index]).longitude;
+        content.planetAngles[index] = content.rotation + static_cast<float>(longitude);
     }
 
     content.dateText = mediumDateText(model.date()) + ", " + shortTimeText(model.date());

@@ -4,11 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "model/Ephemeris.h"
 #include "model/PlanetaryHour.h"
 
 namespace quenaro {
-
-class Ephemeris;
 
 /// What the orrery dial shows of the model, every angle in degrees narrowed to float as the
 /// dial draws them. Dial angles leave out the view's own orientation.
@@ -33,8 +32,9 @@ struct OrreryContent {
     float moonAngle = 0.0f;
     float moonPhase = 0.0f;
     bool moonWaxing = false;
-    /// Dial angles of Mercury, Venus, Mars, Jupiter and Saturn, in that order.
-    std::array<float, 5> planetAngles{};
+    /// Dial angles of the naked-eye planets in the order of kNakedEyePlanets (Mercury, Venus,
+    /// Mars, Jupiter, Saturn).
+    std::array<float, kNakedEyePlanets.size()> planetAngles{};
     /// The model's date in the medium date and short time style ("Dec 7, 2026, 9:08 PM") and
     /// its Julian date.
     std::string dateText;
@@ -43,8 +43,9 @@ struct OrreryContent {
     std::optional<PlanetaryHour> planetaryHour;
 };
 
-/// The body indices of OrreryContent::planetAngles, for their pictures.
-inline constexpr std::array<int, 5> kOrreryPlanets{2, 3, 5, 6, 7};
+/// The body indices of OrreryContent::planetAngles, for their pictures: the model's
+/// kNakedEyePlanets, under the name the dial painter knows it by.
+inline constexpr const auto& kOrreryPlanets = kNakedEyePlanets;
 
 /// The dial's content for the model; the planetary hour only when `withPlanetaryHour`.
 /// Never throws for a model of the supported years.
