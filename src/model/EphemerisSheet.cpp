@@ -12,12 +12,12 @@
 #include "base/PrintfText.h"
 #include "model/Ephemeris.h"
 #include "time/DateText.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMilesPerKilometre = 0.621371192;
 
 /// Builds the entries in drawing order.
