@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -17,6 +17,19 @@ namespace quenaro {
 namespace {
 
 constexpr double kUnchanged = -7.25;  // the value before reading, kept on an error
+
+// The bits of a double (std::bit_cast, which emscripten's libc++ lacks).
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+double doubleOfBits(std::uint64_t bits) {
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
 
 struct Case {
     const char* text;
@@ -71,7 +84,7 @@ TEST(DoubleFromChars, ReadsAsTheStandardSays) {
         const auto [end, error] = doubleFromChars(text.data(), text.data() + text.size(), value);
         EXPECT_EQ(error, c.error) << '"' << c.text << '"';
         EXPECT_EQ(static_cast<std::size_t>(end - text.data()), c.length) << '"' << c.text << '"';
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(c.value))
+        EXPECT_EQ(bitsOf(value), bitsOf(c.value))
             << '"' << c.text << "\" read " << value;
     }
     double value = kUnchanged;
@@ -87,7 +100,7 @@ TEST(DoubleFromChars, WrittenDoublesReadBack) {
     std::mt19937_64 random(20260101);
     char text[40];
     for (int round = 0; round < 20000; ++round) {
-        const double written = std::bit_cast<double>(random());
+        const double written = doubleOfBits(random());
         if (!std::isfinite(written)) {
             continue;
         }
@@ -96,7 +109,7 @@ TEST(DoubleFromChars, WrittenDoublesReadBack) {
         const auto [end, error] = doubleFromChars(text, text + length, value);
         ASSERT_EQ(error, std::errc{}) << text;
         ASSERT_EQ(end, text + length) << text;
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(written))
+        ASSERT_EQ(bitsOf(value), bitsOf(written))
             << text;
     }
 }
@@ -116,7 +129,7 @@ TEST(DoubleFromChars, AgreesWithTheStandardLibrary) {
             }
         } else {
             char written[40];
-            const double bits = std::bit_cast<double>(random());
+            const double bits = doubleOfBits(random());
             text.assign(written, static_cast<std::size_t>(std::snprintf(
                                      written, sizeof written, "%.*g",
                                      static_cast<int>(random() % 20 + 1), bits)));
@@ -132,7 +145,7 @@ TEST(DoubleFromChars, AgreesWithTheStandardLibrary) {
         if (std::isnan(standard)) {
             ASSERT_TRUE(std::isnan(ours)) << '"' << text << '"';
         } else {
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(ours), std::bit_cast<std::uint64_t>(standard))
+            ASSERT_EQ(bitsOf(ours), bitsOf(standard))
                 << '"' << text << '"';
         }
     }
