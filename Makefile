@@ -1,7 +1,8 @@
 # Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
 # for now with one line saying why); `make test` runs every test in the optimised and the
-# sanitizer builds. Both install missing Debian packages first.
-.PHONY: run test bench deps build-release build-sanitize clean
+# sanitizer builds. Both install missing Debian packages first. `make web-core-test` builds the
+# Qt-free core for WebAssembly (build/web-core) and runs its tests under Node.
+.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test clean
 
 JOBS ?= $(shell nproc)
 
@@ -26,6 +27,13 @@ build-release: deps
 build-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
+
+build-web-core: deps
+	cmake --preset web-core
+	cmake --build --preset web-core -j $(JOBS)
+
+web-core-test: build-web-core
+	ctest --preset web-core -j $(JOBS)
 
 clean:
 	rm -rf build

@@ -55,7 +55,9 @@ WebAlmanac::WebAlmanac()
           bestKnownPosition().latitudeDegrees, bestKnownPosition().longitudeDegrees),
       zoneName_(TimeZone::defaultZone().name()),
       deviceZone_(zoneName_),
-      chart_(std::make_unique<ChartScene>(starCatalogTable(), constellationLinesTable())),
+      stars_(builtInStarCatalog()),
+      figures_(builtInConstellationLines()),
+      chart_(std::make_unique<ChartScene>(stars_, figures_)),
       canvas_(std::make_unique<WebCanvas>()) {}
 
 WebAlmanac::~WebAlmanac() = default;

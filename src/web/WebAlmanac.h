@@ -135,6 +135,9 @@ class WebAlmanac {
     bool metric_ = true;
     DialInput dial_;
     DoubleTap chartTaps_;
+    // The catalogues compiled in, which the chart's scene holds by reference.
+    std::vector<CatalogStar> stars_;
+    std::vector<ConstellationPolyline> figures_;
     std::unique_ptr<ChartScene> chart_;
     std::unique_ptr<WebCanvas> canvas_;
     AstrolabeEntry entry_;
