@@ -1,8 +1,9 @@
 # Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
 # for now with one line saying why); `make test` runs every test in the optimised and the
-# sanitizer builds. Both install missing Debian packages first. `make web-core-test` builds the
-# Qt-free core for WebAssembly (build/web-core) and runs its tests under Node.
-.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test clean
+# sanitizer builds. Both install missing Debian packages first. `make web` builds the web app
+# into build/web (the core and the views compiled to WebAssembly, the page around them);
+# `make serve` serves it on localhost. `make web-core-test` runs the core's tests under Node.
+.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web serve clean
 
 JOBS ?= $(shell nproc)
 
@@ -34,6 +35,16 @@ build-web-core: deps
 
 web-core-test: build-web-core
 	ctest --preset web-core -j $(JOBS)
+
+web: deps
+	cmake --preset web-core
+	cmake --build --preset web-core -j $(JOBS) --target quenaro_web
+	node web/tools/assemble.mjs build/web-core/web-module
+
+# The assembled web app (build/web) on http://127.0.0.1:$(PORT)/.
+PORT ?= 8080
+serve:
+	node web/tools/serve.mjs $(PORT)
 
 clean:
 	rm -rf build
