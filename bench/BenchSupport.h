@@ -12,6 +12,7 @@
 #include "app/AppSettings.h"
 #include "app/InterfaceDescription.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "model/Ephemeris.h"
 
 namespace quenaro::bench {
@@ -41,8 +42,8 @@ inline QImage canvas(double widthPoints, double heightPoints) {
 struct LaunchedInterface {
     LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
         settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
-        settings.setBoolValue(QStringLiteral("FollowLocation"), false);
-        settings.setBoolValue(QStringLiteral("NightMode"), night);
+        settings.setBoolValue(kFollowLocationKey, false);
+        settings.setBoolValue(kNightModeKey, night);
         now = berlinEvening().date().timeIntervalSinceReferenceDate();
         InterfaceOptions options;
         options.makeSource = [](QObject*) { return nullptr; };
@@ -53,7 +54,7 @@ struct LaunchedInterface {
         QCoreApplication::processEvents();
     }
     /// Leaves the application's palette as it found it.
-    ~LaunchedInterface() { settings.setBoolValue(QStringLiteral("NightMode"), false); }
+    ~LaunchedInterface() { settings.setBoolValue(kNightModeKey, false); }
     LaunchedInterface(const LaunchedInterface&) = delete;
     LaunchedInterface& operator=(const LaunchedInterface&) = delete;
 

@@ -21,7 +21,7 @@ inline constexpr double kFaintestMagnitudeLimit = 6.5;
 /// The user's settings: the platform's per-user store read through the table of registered
 /// defaults, so a key that is absent, or holds a value of the wrong kind, a non-finite number
 /// or a number outside its key's range, reads its default.
-/// Keys and defaults:
+/// Keys (named by the constants of SettingsKeys.h) and defaults:
 ///   Facing false, ShowAltAz true, ShowEcliptic true, ShowRaDec true,
 ///   ShowConstellationLines true, ShowMinMagnitude 4.5 (float, 1 to 6.5), ShowCircles false,
 ///   FollowLocation true, UsePlaceTimeZone false, NightMode false; Audience (integer) reads 0

@@ -7,14 +7,13 @@
 #include "app/AppSettings.h"
 #include "app/LocalizedStrings.h"
 #include "app/QtText.h"
+#include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
 #include "places/ZoneLookup.h"
 
 namespace quenaro {
 
 namespace {
-
-const QString kFollowLocation = QStringLiteral("FollowLocation");
 
 /// The alert's text for a failure of the service: the localised line for the kind of
 /// failure (denied access, no position yet, or another with Qt's code).
@@ -52,7 +51,7 @@ CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource
     if (const std::optional<ObserverPlace> stored = settings_.storedPlace()) {
         bestLocation_ = *stored;
     }
-    following_ = settings_.boolValue(kFollowLocation);
+    following_ = settings_.boolValue(kFollowLocationKey);
     if (!following_ && bestLocation_.origin == ObserverPlace::Origin::Remembered) {
         bestLocation_.origin = ObserverPlace::Origin::Chosen;
     }
@@ -68,14 +67,14 @@ void CurrentLocation::choosePlace(ObserverPlace place) {
     }
     stopService();
     following_ = false;
-    settings_.setBoolValue(kFollowLocation, false);
+    settings_.setBoolValue(kFollowLocationKey, false);
     place.origin = ObserverPlace::Origin::Chosen;
     accept(place);
 }
 
 void CurrentLocation::followLocation() {
     following_ = true;
-    settings_.setBoolValue(kFollowLocation, true);
+    settings_.setBoolValue(kFollowLocationKey, true);
     startService();
 }
 

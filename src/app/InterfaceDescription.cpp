@@ -20,6 +20,7 @@
 #include "app/PlaceDialog.h"
 #include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "calc/AstrolabeCalc.h"
 #include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
@@ -54,7 +55,7 @@ void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<
 void openPlaceDialog(Interface& ui, AppSettings& settings) {
     auto* dialog =
         new PlaceDialog(ui.currentLocation->bestLocation(), ui.currentLocation->following(),
-                        settings.boolValue(QStringLiteral("UsePlaceTimeZone")), ui.window.get());
+                        settings.boolValue(kUsePlaceTimeZoneKey), ui.window.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     CurrentLocation* location = ui.currentLocation.get();
     QObject::connect(dialog, &PlaceDialog::placeChosen, location, &CurrentLocation::choosePlace);
@@ -82,7 +83,7 @@ void openPreferences(QWidget* window, AppSettings& settings) {
 /// The view of the current tab as the window shows it, when it can be drawn into a file.
 std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSettings& settings) {
     RenderSettings rendering;
-    rendering.nightVision = settings.boolValue(QStringLiteral("NightMode"));
+    rendering.nightVision = settings.boolValue(kNightModeKey);
     const QWidget* screen = ui.window->tabBarController()->currentWidget();
     if (screen == ui.orreryScreen) {
         rendering.audience = ui.orreryView->audience();
@@ -120,12 +121,11 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                                                 position.longitudeDegrees);
 
     ui->window = std::make_unique<QuenaroWindow>(settings);
-    ui->orreryView = new OrreryView(settings.boolValue(QStringLiteral("Facing")));
+    ui->orreryView = new OrreryView(settings.boolValue(kFacingKey));
     ui->orreryView->setObjectName(QStringLiteral("orreryView"));
     ui->orreryView->setEphemeris(ui->ephemeris.get());
     // Read on every redraw, so a change of the setting shows at once.
-    ui->orreryView->setAudienceSource(
-        [&settings] { return settings.intValue(QStringLiteral("Audience")); });
+    ui->orreryView->setAudienceSource([&settings] { return settings.intValue(kAudienceKey); });
     ui->armillaryView = new ArmillaryView(settings.armillarySettings());
     ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
     ui->armillaryView->setEphemeris(ui->ephemeris.get());
@@ -257,14 +257,13 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
     QAction* nightMode = addEntry(view, QObject::tr("&Night Mode"), "nightModeAction",
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     nightMode->setCheckable(true);
-    nightMode->setChecked(settings.boolValue(QStringLiteral("NightMode")));
+    nightMode->setChecked(settings.boolValue(kNightModeKey));
     nightMode->setToolTip(QObject::tr("Red on black, for eyes adapted to the dark"));
-    QObject::connect(nightMode, &QAction::toggled, delegate, [&settings](bool on) {
-        settings.setBoolValue(QStringLiteral("NightMode"), on);
-    });
+    QObject::connect(nightMode, &QAction::toggled, delegate,
+                     [&settings](bool on) { settings.setBoolValue(kNightModeKey, on); });
     QObject::connect(&settings, &AppSettings::valueChanged, nightMode,
                      [&settings, nightMode](const QString& key) {
-                         if (key == QLatin1String("NightMode")) {
+                         if (key == kNightModeKey) {
                              nightMode->setChecked(settings.boolValue(key));
                          }
                      });

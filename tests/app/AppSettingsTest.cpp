@@ -9,14 +9,41 @@
 #include <QVariant>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "AppTestSupport.h"
+#include "app/SettingsKeys.h"
 #include "support/CapturedLog.h"
 
 namespace quenaro {
 namespace {
 
 using testing::TemporarySettings;
+
+// The keys' constants name the keys of the settings file (README, Settings).
+TEST(AppSettings, KeyConstantsNameTheFilesKeys) {
+    const std::pair<QLatin1String, const char*> keys[] = {
+        {kFacingKey, "Facing"},
+        {kShowAltAzKey, "ShowAltAz"},
+        {kShowEclipticKey, "ShowEcliptic"},
+        {kShowRaDecKey, "ShowRaDec"},
+        {kShowConstellationLinesKey, "ShowConstellationLines"},
+        {kShowMinMagnitudeKey, "ShowMinMagnitude"},
+        {kShowCirclesKey, "ShowCircles"},
+        {kAudienceKey, "Audience"},
+        {kFollowLocationKey, "FollowLocation"},
+        {kUsePlaceTimeZoneKey, "UsePlaceTimeZone"},
+        {kLastLatKey, "LastLat"},
+        {kLastLonKey, "LastLon"},
+        {kPlaceNameKey, "PlaceName"},
+        {kPlaceZoneKey, "PlaceZone"},
+        {kNightModeKey, "NightMode"},
+        {kWindowSizeKey, "WindowSize"},
+    };
+    for (const auto& [constant, name] : keys) {
+        EXPECT_EQ(QString(constant), QString::fromLatin1(name));
+    }
+}
 
 TEST(AppSettings, AbsentKeysReadTheirRegisteredDefaults) {
     TemporarySettings temporary;

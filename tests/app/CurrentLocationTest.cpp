@@ -12,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "app/CurrentLocation.h"
 #include "app/LocalizedStrings.h"
+#include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
 
 namespace quenaro {
@@ -138,7 +139,7 @@ TEST(CurrentLocation, APlaceChosenByHandStopsTheServiceUntilTheUserAsksForTheirL
     EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Chosen);
     EXPECT_EQ(scripted.source->stops, 1);
     EXPECT_FALSE(scripted.location.following());
-    EXPECT_FALSE(temporary.reopened().boolValue(QStringLiteral("FollowLocation")));
+    EXPECT_FALSE(temporary.reopened().boolValue(kFollowLocationKey));
 
     // A fix that was on its way is not taken.
     scripted.source->report(fix(1.0, 2.0));
@@ -158,7 +159,7 @@ TEST(CurrentLocation, APlaceChosenByHandStopsTheServiceUntilTheUserAsksForTheirL
     scripted.source->report(fix(1.0, 2.0));
     EXPECT_EQ(announced.size(), 2);
     EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Fix);
-    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("FollowLocation")));
+    EXPECT_TRUE(temporary.reopened().boolValue(kFollowLocationKey));
 }
 
 TEST(CurrentLocation, EachKindOfFailureIsShownOnceWithItsText) {

@@ -25,6 +25,7 @@
 #include "app/OrreryScreen.h"
 #include "app/PlaceDialog.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "calc/AstrolabeCalc.h"
 #include "model/Ephemeris.h"
 #include "views/ArmillaryView.h"
@@ -228,7 +229,7 @@ TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
 
     delegate().setUsePlaceTimeZone(false);
     EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
-    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("UsePlaceTimeZone")) == false);
+    EXPECT_TRUE(temporary.reopened().boolValue(kUsePlaceTimeZoneKey) == false);
 }
 
 /// Records which top-level widgets are asked to repaint, in order.
