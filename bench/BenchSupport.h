@@ -41,7 +41,7 @@ inline QImage canvas(double widthPoints, double heightPoints) {
 /// night vision.
 struct LaunchedInterface {
     LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
-        settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
+        settings.storePlace({52.5, 13.4, {}, {}, PlaceWithOrigin::Origin::Chosen});
         settings.setBoolValue(kFollowLocationKey, false);
         settings.setBoolValue(kNightModeKey, night);
         now = berlinEvening().date().timeIntervalSinceReferenceDate();

@@ -181,7 +181,7 @@ void AppSettings::store(const QString& key, const QVariant& value) {
     }
 }
 
-std::optional<ObserverPlace> AppSettings::storedPlace() const {
+std::optional<PlaceWithOrigin> AppSettings::storedPlace() const {
     const bool hasLatitude = store_->contains(kLastLatKey);
     const bool hasLongitude = store_->contains(kLastLonKey);
     if (!hasLatitude && !hasLongitude) {
@@ -208,16 +208,16 @@ std::optional<ObserverPlace> AppSettings::storedPlace() const {
                           .toStdString());
         return std::nullopt;
     }
-    ObserverPlace place;
+    PlaceWithOrigin place;
     place.latitudeDegrees = *latitudeDegrees;
     place.longitudeDegrees = *longitudeDegrees;
     place.name = store_->value(kPlaceNameKey).toString();
     place.zone = store_->value(kPlaceZoneKey).toString();
-    place.origin = ObserverPlace::Origin::Remembered;
+    place.origin = PlaceWithOrigin::Origin::Remembered;
     return place;
 }
 
-void AppSettings::storePlace(const ObserverPlace& place) {
+void AppSettings::storePlace(const PlaceWithOrigin& place) {
     // QSettings writes the whole file anew (to a temporary file renamed over the old one)
     // on sync(), so the four keys reach the disk together.
     store_->setValue(kLastLatKey, place.latitudeDegrees);

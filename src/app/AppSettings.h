@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 #include "views/ArmillarySettings.h"
 
 class QSettings;
@@ -64,10 +64,10 @@ class AppSettings : public QObject {
     /// The stored place, read all-or-nothing: none when LastLat and LastLon are not both
     /// stored as finite numbers within [-90, 90] and [-180, 180] (a diagnostic-log line says
     /// why, unless neither is stored). Its origin is Remembered.
-    std::optional<ObserverPlace> storedPlace() const;
+    std::optional<PlaceWithOrigin> storedPlace() const;
     /// Stores the place's coordinates, name and zone together and writes them out at once,
     /// so a later run never reads one key new and another old.
-    void storePlace(const ObserverPlace& place);
+    void storePlace(const PlaceWithOrigin& place);
 
     /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
     /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.

@@ -48,12 +48,12 @@ QGeoPositionInfoSource* CurrentLocation::defaultSource(QObject* parent) {
 
 CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent)
     : QObject(parent), settings_(settings), makeSource_(std::move(makeSource)) {
-    if (const std::optional<ObserverPlace> stored = settings_.storedPlace()) {
+    if (const std::optional<PlaceWithOrigin> stored = settings_.storedPlace()) {
         bestLocation_ = *stored;
     }
     following_ = settings_.boolValue(kFollowLocationKey);
-    if (!following_ && bestLocation_.origin == ObserverPlace::Origin::Remembered) {
-        bestLocation_.origin = ObserverPlace::Origin::Chosen;
+    if (!following_ && bestLocation_.origin == PlaceWithOrigin::Origin::Remembered) {
+        bestLocation_.origin = PlaceWithOrigin::Origin::Chosen;
     }
     setBestKnownPosition({bestLocation_.latitudeDegrees, bestLocation_.longitudeDegrees});
     if (following_) {
@@ -61,14 +61,14 @@ CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource
     }
 }
 
-void CurrentLocation::choosePlace(ObserverPlace place) {
+void CurrentLocation::choosePlace(PlaceWithOrigin place) {
     if (!validCoordinates(place.latitudeDegrees, place.longitudeDegrees)) {
         return;
     }
     stopService();
     following_ = false;
     settings_.setBoolValue(kFollowLocationKey, false);
-    place.origin = ObserverPlace::Origin::Chosen;
+    place.origin = PlaceWithOrigin::Origin::Chosen;
     accept(place);
 }
 
@@ -105,11 +105,11 @@ void CurrentLocation::positionUpdated(const QGeoPositionInfo& update) {
         !validCoordinates(coordinate.latitude(), coordinate.longitude())) {
         return;
     }
-    ObserverPlace place;
+    PlaceWithOrigin place;
     place.latitudeDegrees = coordinate.latitude();
     place.longitudeDegrees = coordinate.longitude();
     place.zone = toQString(zoneAtPosition(place.latitudeDegrees, place.longitudeDegrees));
-    place.origin = ObserverPlace::Origin::Fix;
+    place.origin = PlaceWithOrigin::Origin::Fix;
     accept(place);
 }
 
@@ -121,7 +121,7 @@ void CurrentLocation::serviceFailed(QGeoPositionInfoSource::Error error) {
     emit locationError(QStringLiteral("Error Getting Location"), failureMessage(error));
 }
 
-void CurrentLocation::accept(const ObserverPlace& place) {
+void CurrentLocation::accept(const PlaceWithOrigin& place) {
     bestLocation_ = place;
     settings_.storePlace(place);
     setBestKnownPosition({place.latitudeDegrees, place.longitudeDegrees});

@@ -83,7 +83,7 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
 }
 
 TimeZone QuenaroAppDelegate::zoneInUse() const {
-    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
+    const PlaceWithOrigin& place = outlets_.currentLocation->bestLocation();
     if (place.zone.isEmpty() || !outlets_.settings->boolValue(kUsePlaceTimeZoneKey)) {
         return deviceZone_;
     }
@@ -193,7 +193,7 @@ void QuenaroAppDelegate::showAstrolabe() {
     screen->setFocus();
 }
 
-void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
+void QuenaroAppDelegate::betterLocation(const PlaceWithOrigin& place) {
     outlets_.ephemeris->setLatitude(place.latitudeDegrees, place.longitudeDegrees);
     followZone();
     showPlace();
@@ -240,7 +240,7 @@ void QuenaroAppDelegate::followZone() {
 }
 
 void QuenaroAppDelegate::showPlace() {
-    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
+    const PlaceWithOrigin& place = outlets_.currentLocation->bestLocation();
     outlets_.placeButton->setText(QStringLiteral("%1 \u00B7 %2 \u00B7 %3")
                                       .arg(placeTitle(place))
                                       .arg(QString::fromStdString(zoneInUse().name()))
