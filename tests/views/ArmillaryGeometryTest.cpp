@@ -10,6 +10,7 @@
 
 #include "model/Coordinate.h"
 #include "model/Ephemeris.h"
+#include "support/BerlinEvening.h"
 #include "time/TimeZone.h"
 #include "views/ArmillaryGeometry.h"
 #include "views/ArmillaryProjection.h"
@@ -20,11 +21,7 @@ namespace {
 
 constexpr double kRadius = 160.0;
 
-Ephemeris berlinEvening() {
-    return Ephemeris(
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
-        13.4);
-}
+using testing::berlinEvening;
 
 TEST(ArmillaryProjection, ZenithAtTheCentreHorizonAtTheRimSouthDownWestRight) {
     struct Row {
