@@ -58,7 +58,7 @@ GeographicPosition ObserverOptions::coordinates() const {
     return position;
 }
 
-ObserverPlace ObserverOptions::place() const {
+OptionsPlace ObserverOptions::place() const {
     const bool coordinatesGiven = given(latitudeOption_) || given(longitudeOption_);
     if (!given(placeOption_)) {
         if (!coordinatesGiven) {
@@ -74,7 +74,7 @@ ObserverPlace ObserverOptions::place() const {
     return {{found.latitudeDegrees, found.longitudeDegrees}, found.zone};
 }
 
-TimeZone ObserverOptions::timeZone(const ObserverPlace& place) const {
+TimeZone ObserverOptions::timeZone(const OptionsPlace& place) const {
     if (given(zoneOption_)) {
         return parseZone(zoneName_, "--tz");
     }
@@ -98,7 +98,7 @@ EphemerisDate ObserverOptions::date(const TimeZone& zone) const {
 }
 
 Ephemeris ObserverOptions::model() const {
-    const ObserverPlace observer = place();
+    const OptionsPlace observer = place();
     const TimeZone zone = timeZone(observer);
     const EphemerisDate moment = date(zone);
     TimeZone::setDefaultZone(zone);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "ModelTestSupport.h"
+#include "support/BerlinEvening.h"
 #include "time/Degrees.h"
 
 namespace quenaro {
@@ -62,13 +63,13 @@ void expectEventsAt(const Ephemeris& model, int object) {
 }
 
 TEST(EphemerisRiseSet, SunEventsPutTheSunOnTheHorizonAndMeridian) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
+    expectEventsAt(testing::berlinEvening(), Ephemeris::Sun);
     expectEventsAt(modelAt(2026, 6, 21, 12, 0, "Australia/Sydney", -33.87, 151.21), Ephemeris::Sun);
     expectEventsAt(modelAt(2026, 3, 29, 12, 0, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
 }
 
 TEST(EphemerisRiseSet, MoonEventsUseItsGeocentricPositionAndTheParallaxThere) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Moon);
+    expectEventsAt(testing::berlinEvening(), Ephemeris::Moon);
     expectEventsAt(modelAt(2026, 5, 15, 23, 59, "UTC", 70.0, 0.0), Ephemeris::Moon);
 }
 
@@ -135,7 +136,7 @@ static_assert(Ephemeris::TransitEvent == 2 && Ephemeris::CivilDawn == 3 &&
               Ephemeris::AstronomicalDusk == 8);
 
 TEST(EphemerisRiseSet, EventCodesSelectKindAndElement) {
-    const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     EXPECT_FALSE(model.calcRiseSet(9, Ephemeris::Sun).has_value());
     EXPECT_FALSE(model.calcRiseSet(-1, Ephemeris::Sun).has_value());
     const auto civil = model.calcTimes(Ephemeris::CivilTwilight, Ephemeris::Sun);
@@ -211,7 +212,7 @@ TEST(EphemerisRiseSet, EveryDayOf2026HasItsEventsUpTo40Degrees) {
 }
 
 TEST(EphemerisRiseSet, ObjectsWithoutAPositionAreRejected) {
-    const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     for (int object : {-1, 4, 8, 11}) {
         SCOPED_TRACE(object);
         try {
