@@ -50,7 +50,8 @@ double targetAltitude(int altitudeKind, int object, const Coordinate& position) 
 /// The Sun, the Moon and the naked-eye planets have positions; the other indices do not.
 bool hasPosition(int object) {
     return object == Ephemeris::Sun || object == Ephemeris::Moon ||
-           std::ranges::find(kNakedEyePlanets, object) != kNakedEyePlanets.end();
+           std::find(kNakedEyePlanets.begin(), kNakedEyePlanets.end(), object) !=
+               kNakedEyePlanets.end();
 }
 
 /// Throws std::out_of_range for a body index without a position.
