@@ -1,45 +1,17 @@
 // The almanac bound to script: `new Module.Almanac()` and its methods, under the names of
-// WebAlmanac's members; Almanac.searchPlaces(query, limit) gives the places as an array of
-// plain objects.
+// WebAlmanac's members.
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 
-#include "places/Gazetteer.h"
 #include "web/WebAlmanac.h"
 
 namespace quenaro {
-
-namespace {
-
-/// Places of the gazetteer whose name starts with the query, best first, as objects with
-/// name, label, latitude, longitude, zone and population.
-emscripten::val placesMatching(const std::string& query, int limit) {
-    emscripten::val found = emscripten::val::array();
-    if (query.empty() || limit <= 0) {
-        return found;
-    }
-    int index = 0;
-    for (const Place& place : quenaro::searchPlaces(query, static_cast<std::size_t>(limit))) {
-        emscripten::val entry = emscripten::val::object();
-        entry.set("name", std::string(place.name));
-        entry.set("label", placeTitle(place));
-        entry.set("latitude", place.latitudeDegrees);
-        entry.set("longitude", place.longitudeDegrees);
-        entry.set("zone", std::string(place.zone));
-        entry.set("population", static_cast<double>(place.population));
-        found.set(index++, entry);
-    }
-    return found;
-}
-
-}  // namespace
 
 EMSCRIPTEN_BINDINGS(quenaro) {
     using emscripten::class_;
     class_<WebAlmanac>("Almanac")
         .constructor<>()
-        .class_function("searchPlaces", &placesMatching)
+        .class_function("searchPlaces", &WebAlmanac::searchPlaces)
         .function("setNow", &WebAlmanac::setNow)
         .function("instant", &WebAlmanac::instant)
         .function("setInstant", &WebAlmanac::setInstant)
@@ -49,7 +21,7 @@ EMSCRIPTEN_BINDINGS(quenaro) {
         .function("setPlace", &WebAlmanac::setPlace)
         .function("zoneName", &WebAlmanac::zoneName)
         .function("setZone", &WebAlmanac::setZone)
-        .function("deviceZone", &WebAlmanac::deviceZone)
+        .class_function("deviceZone", &WebAlmanac::deviceZone)
         .class_function("zoneAt", &WebAlmanac::zoneAt)
         .function("applyLink", &WebAlmanac::applyLink)
         .function("linkDate", &WebAlmanac::linkDate)

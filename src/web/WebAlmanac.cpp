@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "base/PrintfText.h"
 #include "catalog/CatalogTables.h"
 #include "cli/BadInput.h"
 #include "cli/IsoDateArgument.h"
@@ -17,6 +18,7 @@
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
 #include "model/ObserverPosition.h"
+#include "places/Gazetteer.h"
 #include "places/ZoneLookup.h"
 #include "time/DateOutOfRange.h"
 #include "time/DateText.h"
@@ -40,6 +42,22 @@ std::string linkMessage(const BadInput& error) {
     return message;
 }
 
+/// The text as a JSON string: quoted, with quotes, backslashes and control characters escaped.
+std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char character : text) {
+        if (character == '"' || character == '\\') {
+            quoted += '\\';
+            quoted += character;
+        } else if (static_cast<unsigned char>(character) < 0x20) {
+            quoted += printfText("\\u%04x", static_cast<unsigned>(character));
+        } else {
+            quoted += character;
+        }
+    }
+    return quoted + "\"";
+}
+
 void appendLine(std::string& lines, const std::string& line) {
     if (!lines.empty()) {
         lines += '\n';
@@ -53,8 +71,7 @@ WebAlmanac::WebAlmanac()
     : model_(
           EphemerisDate(EphemerisDate().timeIntervalSinceReferenceDate(), TimeZone::defaultZone()),
           bestKnownPosition().latitudeDegrees, bestKnownPosition().longitudeDegrees),
-      zoneName_(TimeZone::defaultZone().name()),
-      deviceZone_(zoneName_),
+      zoneName_(deviceZone()),
       stars_(builtInStarCatalog()),
       figures_(builtInConstellationLines()),
       chart_(std::make_unique<ChartScene>(stars_, figures_)),
@@ -115,6 +132,28 @@ bool WebAlmanac::setZone(const std::string& ianaName) {
         return false;
     }
     return true;
+}
+
+std::string WebAlmanac::deviceZone() {
+    // Taken before any zone is chosen: the constructor asks first.
+    static const std::string zone = TimeZone::defaultZone().name();
+    return zone;
+}
+
+std::string WebAlmanac::searchPlaces(const std::string& query, int limit) {
+    std::string json = "[";
+    if (!query.empty() && limit > 0) {
+        for (const Place& place : quenaro::searchPlaces(query, static_cast<std::size_t>(limit))) {
+            json += json.size() > 1 ? "," : "";
+            json += "{\"name\":" + jsonString(place.name) +
+                    ",\"label\":" + jsonString(placeTitle(place)) +
+                    ",\"latitude\":" + printfText("%.17g", place.latitudeDegrees) +
+                    ",\"longitude\":" + printfText("%.17g", place.longitudeDegrees) +
+                    ",\"zone\":" + jsonString(place.zone) +
+                    ",\"population\":" + std::to_string(place.population) + "}";
+        }
+    }
+    return json + "]";
 }
 
 std::string WebAlmanac::zoneAt(double latitude, double longitude) {

@@ -48,8 +48,11 @@ class WebAlmanac {
     std::string zoneName() const;
     /// Shows the figures in the named zone; false, nothing changed, for an unknown zone.
     bool setZone(const std::string& ianaName);
-    /// The device's own zone (the default).
-    std::string deviceZone() const { return deviceZone_; }
+    /// The device's own zone (the default), as it was when the module started.
+    static std::string deviceZone();
+    /// Places of the gazetteer whose name starts with the query, best first, at most `limit`:
+    /// a JSON array of {"name", "label", "latitude", "longitude", "zone", "population"}.
+    static std::string searchPlaces(const std::string& query, int limit);
     /// The zone at a position by the zone map (at sea the nautical zone, "Etc/GMT-9").
     static std::string zoneAt(double latitude, double longitude);
 
@@ -128,7 +131,6 @@ class WebAlmanac {
     Ephemeris model_;
     std::string placeName_;
     std::string zoneName_;
-    std::string deviceZone_;
     ArmillarySettings chartSettings_;
     ArmillaryViewState chartState_;
     int audience_ = 0;

@@ -11,8 +11,9 @@ mergeInto(LibraryManager.library, {
     ratio: 1,
     width: 0,
     height: 0,
-    /** Kept layer pictures by name. */
-    layers: new Map(),
+    /** Kept layer pictures by name (made at the first drawing: a library's values are written
+     * into the module as text, which a Map does not survive). */
+    layers: null,
     pending: [],
     colour: function (r, g, b, a) {
       return 'rgba(' + Math.round(r * 255) + ',' + Math.round(g * 255) + ',' +
@@ -59,6 +60,7 @@ mergeInto(LibraryManager.library, {
     state.width = width;
     state.height = height;
     state.stack = [];
+    if (state.layers === null) state.layers = new Map();
     state.ctx.save();
     state.ctx.setTransform(state.ratio, 0, 0, state.ratio, 0, 0);
   },
