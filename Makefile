@@ -1,7 +1,10 @@
 # Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
 # for now with one line saying why); `make test` runs every test in the optimised and the
-# sanitizer builds. Both install missing Debian packages first.
-.PHONY: run test bench deps build-release build-sanitize clean serve
+# sanitizer builds, and the web app's tests in Node and headless Chromium. Both install missing
+# Debian packages first. `make web` builds the web app
+# into build/web (the core and the views compiled to WebAssembly, the page around them);
+# `make serve` serves it on localhost. `make web-core-test` runs the core's tests under Node.
+.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web serve clean
 
 JOBS ?= $(shell nproc)
 
@@ -9,9 +12,10 @@ run: build-release
 	@status=0; ./build/release/quenaro || status=$$?; \
 	if [ $$status -eq 5 ]; then ./build/release/quenaro sheet; else exit $$status; fi
 
-test: build-release build-sanitize
+test: build-release build-sanitize web
 	ctest --preset release -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+	cd web && npm ci --no-audit --no-fund && npm test
 
 bench: build-release
 	./build/release/quenaro_bench
@@ -26,6 +30,18 @@ build-release: deps
 build-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
+
+build-web-core: deps
+	cmake --preset web-core
+	cmake --build --preset web-core -j $(JOBS)
+
+web-core-test: build-web-core
+	ctest --preset web-core -j $(JOBS)
+
+web: deps
+	cmake --preset web-core
+	cmake --build --preset web-core -j $(JOBS) --target quenaro_web
+	node web/tools/assemble.mjs build/web-core/web-module
 
 # The assembled web app (build/web) on http://127.0.0.1:$(PORT)/.
 PORT ?= 8080

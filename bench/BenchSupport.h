@@ -12,19 +12,21 @@
 #include "app/AppSettings.h"
 #include "app/InterfaceDescription.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "model/Ephemeris.h"
+#include "support/BerlinEvening.h"
 
 namespace quenaro::bench {
 
 /// The device pixel ratio the views are drawn at (a high-density screen).
 inline constexpr double kScale = 2.0;
 
-/// 2026-12-07 21:08 in Berlin (52.5 N, 13.4 E), a winter evening with the Milky Way high;
-/// Berlin's zone becomes the default, as the window's would be.
+/// The tests' Berlin evening (tests/support/BerlinEvening.h): 2026-12-07 21:08 in Berlin
+/// (52.5 N, 13.4 E), a winter evening with the Milky Way high; Berlin's zone becomes the
+/// default, as the window's would be.
 inline Ephemeris berlinEvening() {
-    const TimeZone berlin = TimeZone::named("Europe/Berlin");
-    TimeZone::setDefaultZone(berlin);
-    return Ephemeris(EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, berlin), 52.5, 13.4);
+    TimeZone::setDefaultZone(TimeZone::named(testing::kBerlinZone));
+    return testing::berlinEvening();
 }
 
 /// A picture of the size in points at kScale.
@@ -40,9 +42,13 @@ inline QImage canvas(double widthPoints, double heightPoints) {
 /// night vision.
 struct LaunchedInterface {
     LaunchedInterface(int tab, bool night) : settings(directory.filePath("settings.ini")) {
-        settings.storePlace({52.5, 13.4, {}, {}, ObserverPlace::Origin::Chosen});
-        settings.setBoolValue(QStringLiteral("FollowLocation"), false);
-        settings.setBoolValue(QStringLiteral("NightMode"), night);
+        settings.storePlace({testing::kBerlinLatitude,
+                             testing::kBerlinLongitude,
+                             {},
+                             {},
+                             PlaceWithOrigin::Origin::Chosen});
+        settings.setBoolValue(kFollowLocationKey, false);
+        settings.setBoolValue(kNightModeKey, night);
         now = berlinEvening().date().timeIntervalSinceReferenceDate();
         InterfaceOptions options;
         options.makeSource = [](QObject*) { return nullptr; };
@@ -53,7 +59,7 @@ struct LaunchedInterface {
         QCoreApplication::processEvents();
     }
     /// Leaves the application's palette as it found it.
-    ~LaunchedInterface() { settings.setBoolValue(QStringLiteral("NightMode"), false); }
+    ~LaunchedInterface() { settings.setBoolValue(kNightModeKey, false); }
     LaunchedInterface(const LaunchedInterface&) = delete;
     LaunchedInterface& operator=(const LaunchedInterface&) = delete;
 

@@ -6,21 +6,23 @@
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
 #include "model/ObserverPosition.h"
+#include "support/BerlinEvening.h"
 
 namespace quenaro {
 namespace {
 
 EphemerisDate benchDate(int step) {
-    // 2026-12-07 21:08 in Berlin, moved by 37 minutes a step so nothing can be reused.
-    static const EphemerisDate start =
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin"));
+    // The Berlin evening, 2026-12-07 21:08, moved by 37 minutes a step so nothing can be
+    // reused.
+    static const EphemerisDate start = testing::berlinEveningDate();
     return start.addTimeInterval(step * 37.0 * 60.0);
 }
 
 void BM_BuildEphemeris(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
-        Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        Ephemeris model(benchDate(step++ % 1000), testing::kBerlinLatitude,
+                        testing::kBerlinLongitude);
         benchmark::DoNotOptimize(model);
     }
 }
@@ -30,7 +32,8 @@ void BM_CalcTimes(benchmark::State& state) {
     const int object = static_cast<int>(state.range(0));
     int step = 0;
     for (auto _ : state) {
-        const Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        const Ephemeris model(benchDate(step++ % 1000), testing::kBerlinLatitude,
+                              testing::kBerlinLongitude);
         benchmark::DoNotOptimize(model.calcTimes(Ephemeris::HorizonAltitude, object));
     }
 }
@@ -38,10 +41,11 @@ BENCHMARK(BM_CalcTimes)->Arg(Ephemeris::Sun)->Arg(Ephemeris::Moon)->Arg(Ephemeri
 
 // Everything `quenaro sheet --json` shows, without printing: the figures and the sheet's texts.
 void BM_SheetFigures(benchmark::State& state) {
-    setBestKnownPosition({52.5, 13.4});
+    setBestKnownPosition({testing::kBerlinLatitude, testing::kBerlinLongitude});
     int step = 0;
     for (auto _ : state) {
-        const Ephemeris model(benchDate(step++ % 1000), 52.5, 13.4);
+        const Ephemeris model(benchDate(step++ % 1000), testing::kBerlinLatitude,
+                              testing::kBerlinLongitude);
         const EphemerisFigures figures = computeFigures(model);
         benchmark::DoNotOptimize(sheetLines(figures, true));
     }

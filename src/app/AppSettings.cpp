@@ -7,21 +7,17 @@
 #include <cmath>
 #include <limits>
 
+#include "app/SettingsKeys.h"
 #include "base/DiagnosticLog.h"
 
 namespace quenaro {
 
 namespace {
 
-const QString kLastLat = QStringLiteral("LastLat");
-const QString kLastLon = QStringLiteral("LastLon");
-const QString kPlaceName = QStringLiteral("PlaceName");
-const QString kPlaceZone = QStringLiteral("PlaceZone");
-const QString kWindowSize = QStringLiteral("WindowSize");
 constexpr int kLargestWindowSide = 16384;
 
 struct RegisteredDefault {
-    const char* key;
+    QLatin1String key;
     QVariant value;
     /// The range a stored number must lie in (numbers only; both inclusive).
     double smallest = -std::numeric_limits<double>::infinity();
@@ -30,23 +26,23 @@ struct RegisteredDefault {
 
 const std::array<RegisteredDefault, 10>& registeredDefaults() {
     static const std::array<RegisteredDefault, 10> table = {{
-        {"Facing", false},
-        {"ShowAltAz", true},
-        {"ShowEcliptic", true},
-        {"ShowRaDec", true},
-        {"ShowConstellationLines", true},
-        {"ShowMinMagnitude", 4.5f, kBrightestMagnitudeLimit, kFaintestMagnitudeLimit},
-        {"ShowCircles", false},
-        {"FollowLocation", true},
-        {"UsePlaceTimeZone", false},
-        {"NightMode", false},
+        {kFacingKey, false},
+        {kShowAltAzKey, true},
+        {kShowEclipticKey, true},
+        {kShowRaDecKey, true},
+        {kShowConstellationLinesKey, true},
+        {kShowMinMagnitudeKey, 4.5f, kBrightestMagnitudeLimit, kFaintestMagnitudeLimit},
+        {kShowCirclesKey, false},
+        {kFollowLocationKey, true},
+        {kUsePlaceTimeZoneKey, false},
+        {kNightModeKey, false},
     }};
     return table;
 }
 
 const RegisteredDefault* registeredEntry(const QString& key) {
     for (const RegisteredDefault& entry : registeredDefaults()) {
-        if (key == QLatin1String(entry.key)) {
+        if (key == entry.key) {
             return &entry;
         }
     }
@@ -187,21 +183,22 @@ void AppSettings::store(const QString& key, const QVariant& value) {
     }
 }
 
-std::optional<ObserverPlace> AppSettings::storedPlace() const {
-    const bool hasLatitude = store_->contains(kLastLat);
-    const bool hasLongitude = store_->contains(kLastLon);
+std::optional<PlaceWithOrigin> AppSettings::storedPlace() const {
+    const bool hasLatitude = store_->contains(kLastLatKey);
+    const bool hasLongitude = store_->contains(kLastLonKey);
     if (!hasLatitude && !hasLongitude) {
         return std::nullopt;
     }
     if (hasLatitude != hasLongitude) {
         diagnosticLog(QStringLiteral("Settings: %1 is stored without %2; the stored position is "
                                      "ignored")
-                          .arg(hasLatitude ? kLastLat : kLastLon, hasLatitude ? kLastLon : kLastLat)
+                          .arg(hasLatitude ? kLastLatKey : kLastLonKey,
+                               hasLatitude ? kLastLonKey : kLastLatKey)
                           .toStdString());
         return std::nullopt;
     }
-    const QVariant latitude = store_->value(kLastLat);
-    const QVariant longitude = store_->value(kLastLon);
+    const QVariant latitude = store_->value(kLastLatKey);
+    const QVariant longitude = store_->value(kLastLonKey);
     const std::optional<double> latitudeDegrees = readFiniteNumber(latitude);
     const std::optional<double> longitudeDegrees = readFiniteNumber(longitude);
     if (!latitudeDegrees || !longitudeDegrees ||
@@ -209,51 +206,51 @@ std::optional<ObserverPlace> AppSettings::storedPlace() const {
         diagnosticLog(QStringLiteral("Settings: the stored position %1 = \"%2\", %3 = \"%4\" is "
                                      "not a latitude within -90..90 and a longitude within "
                                      "-180..180 degrees; it is ignored")
-                          .arg(kLastLat, latitude.toString(), kLastLon, longitude.toString())
+                          .arg(kLastLatKey, latitude.toString(), kLastLonKey, longitude.toString())
                           .toStdString());
         return std::nullopt;
     }
-    ObserverPlace place;
+    PlaceWithOrigin place;
     place.latitudeDegrees = *latitudeDegrees;
     place.longitudeDegrees = *longitudeDegrees;
-    place.name = store_->value(kPlaceName).toString();
-    place.zone = store_->value(kPlaceZone).toString();
-    place.origin = ObserverPlace::Origin::Remembered;
+    place.name = store_->value(kPlaceNameKey).toString();
+    place.zone = store_->value(kPlaceZoneKey).toString();
+    place.origin = PlaceWithOrigin::Origin::Remembered;
     return place;
 }
 
-void AppSettings::storePlace(const ObserverPlace& place) {
+void AppSettings::storePlace(const PlaceWithOrigin& place) {
     // QSettings writes the whole file anew (to a temporary file renamed over the old one)
     // on sync(), so the four keys reach the disk together.
-    store_->setValue(kLastLat, place.latitudeDegrees);
-    store_->setValue(kLastLon, place.longitudeDegrees);
+    store_->setValue(kLastLatKey, place.latitudeDegrees);
+    store_->setValue(kLastLonKey, place.longitudeDegrees);
     if (place.name.isEmpty()) {
-        store_->remove(kPlaceName);
+        store_->remove(kPlaceNameKey);
     } else {
-        store_->setValue(kPlaceName, place.name);
+        store_->setValue(kPlaceNameKey, place.name);
     }
     if (place.zone.isEmpty()) {
-        store_->remove(kPlaceZone);
+        store_->remove(kPlaceZoneKey);
     } else {
-        store_->setValue(kPlaceZone, place.zone);
+        store_->setValue(kPlaceZoneKey, place.zone);
     }
     store_->sync();
 }
 
 ArmillarySettings AppSettings::armillarySettings() const {
     ArmillarySettings chart;
-    chart.showAltAz = boolValue(QStringLiteral("ShowAltAz"));
-    chart.showEcliptic = boolValue(QStringLiteral("ShowEcliptic"));
-    chart.showRaDec = boolValue(QStringLiteral("ShowRaDec"));
-    chart.showConstellationLines = boolValue(QStringLiteral("ShowConstellationLines"));
+    chart.showAltAz = boolValue(kShowAltAzKey);
+    chart.showEcliptic = boolValue(kShowEclipticKey);
+    chart.showRaDec = boolValue(kShowRaDecKey);
+    chart.showConstellationLines = boolValue(kShowConstellationLinesKey);
     // Within 1 to 6.5 (numberValue), so a float holds it.
-    chart.showMinMagnitude = static_cast<float>(numberValue(QStringLiteral("ShowMinMagnitude")));
-    chart.showCircles = boolValue(QStringLiteral("ShowCircles"));
+    chart.showMinMagnitude = static_cast<float>(numberValue(kShowMinMagnitudeKey));
+    chart.showCircles = boolValue(kShowCirclesKey);
     return chart;
 }
 
 OrrerySettings AppSettings::orrerySettings() const {
-    return {intValue(QStringLiteral("Audience"))};
+    return {intValue(kAudienceKey)};
 }
 
 SheetSettings AppSettings::sheetSettings() const {
@@ -261,9 +258,10 @@ SheetSettings AppSettings::sheetSettings() const {
 }
 
 bool AppSettings::isArmillarySetting(const QString& key) {
-    for (const char* chartKey : {"ShowAltAz", "ShowEcliptic", "ShowRaDec", "ShowConstellationLines",
-                                 "ShowMinMagnitude", "ShowCircles"}) {
-        if (key == QLatin1String(chartKey)) {
+    for (const QLatin1String chartKey :
+         {kShowAltAzKey, kShowEclipticKey, kShowRaDecKey, kShowConstellationLinesKey,
+          kShowMinMagnitudeKey, kShowCirclesKey}) {
+        if (key == chartKey) {
             return true;
         }
     }
@@ -271,7 +269,7 @@ bool AppSettings::isArmillarySetting(const QString& key) {
 }
 
 std::optional<QSize> AppSettings::windowSize() const {
-    const QSize size = store_->value(kWindowSize).toSize();
+    const QSize size = store_->value(kWindowSizeKey).toSize();
     if (size.width() <= 0 || size.height() <= 0 || size.width() > kLargestWindowSide ||
         size.height() > kLargestWindowSide) {
         return std::nullopt;
@@ -280,7 +278,7 @@ std::optional<QSize> AppSettings::windowSize() const {
 }
 
 void AppSettings::setWindowSize(QSize size) {
-    store_->setValue(kWindowSize, size);
+    store_->setValue(kWindowSizeKey, size);
 }
 
 void AppSettings::sync() {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 #include "drawing/ArmillarySettings.h"
 #include "drawing/OrreryDrawing.h"
 #include "drawing/SheetDrawing.h"
@@ -23,7 +23,7 @@ inline constexpr double kFaintestMagnitudeLimit = 6.5;
 /// The user's settings: the platform's per-user store read through the table of registered
 /// defaults, so a key that is absent, or holds a value of the wrong kind, a non-finite number
 /// or a number outside its key's range, reads its default.
-/// Keys and defaults:
+/// Keys (named by the constants of SettingsKeys.h) and defaults:
 ///   Facing false, ShowAltAz true, ShowEcliptic true, ShowRaDec true,
 ///   ShowConstellationLines true, ShowMinMagnitude 4.5 (float, 1 to 6.5), ShowCircles false,
 ///   FollowLocation true, UsePlaceTimeZone false, NightMode false; Audience (integer) reads 0
@@ -66,10 +66,10 @@ class AppSettings : public QObject {
     /// The stored place, read all-or-nothing: none when LastLat and LastLon are not both
     /// stored as finite numbers within [-90, 90] and [-180, 180] (a diagnostic-log line says
     /// why, unless neither is stored). Its origin is Remembered.
-    std::optional<ObserverPlace> storedPlace() const;
+    std::optional<PlaceWithOrigin> storedPlace() const;
     /// Stores the place's coordinates, name and zone together and writes them out at once,
     /// so a later run never reads one key new and another old.
-    void storePlace(const ObserverPlace& place);
+    void storePlace(const PlaceWithOrigin& place);
 
     /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
     /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.

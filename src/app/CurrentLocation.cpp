@@ -7,14 +7,13 @@
 #include "app/AppSettings.h"
 #include "app/LocalizedStrings.h"
 #include "app/QtText.h"
+#include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
 #include "places/ZoneLookup.h"
 
 namespace quenaro {
 
 namespace {
-
-const QString kFollowLocation = QStringLiteral("FollowLocation");
 
 /// The alert's text for a failure of the service: the localised line for the kind of
 /// failure (denied access, no position yet, or another with Qt's code).
@@ -49,12 +48,12 @@ QGeoPositionInfoSource* CurrentLocation::defaultSource(QObject* parent) {
 
 CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent)
     : QObject(parent), settings_(settings), makeSource_(std::move(makeSource)) {
-    if (const std::optional<ObserverPlace> stored = settings_.storedPlace()) {
+    if (const std::optional<PlaceWithOrigin> stored = settings_.storedPlace()) {
         bestLocation_ = *stored;
     }
-    following_ = settings_.boolValue(kFollowLocation);
-    if (!following_ && bestLocation_.origin == ObserverPlace::Origin::Remembered) {
-        bestLocation_.origin = ObserverPlace::Origin::Chosen;
+    following_ = settings_.boolValue(kFollowLocationKey);
+    if (!following_ && bestLocation_.origin == PlaceWithOrigin::Origin::Remembered) {
+        bestLocation_.origin = PlaceWithOrigin::Origin::Chosen;
     }
     setBestKnownPosition({bestLocation_.latitudeDegrees, bestLocation_.longitudeDegrees});
     if (following_) {
@@ -62,20 +61,20 @@ CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource
     }
 }
 
-void CurrentLocation::choosePlace(ObserverPlace place) {
+void CurrentLocation::choosePlace(PlaceWithOrigin place) {
     if (!validCoordinates(place.latitudeDegrees, place.longitudeDegrees)) {
         return;
     }
     stopService();
     following_ = false;
-    settings_.setBoolValue(kFollowLocation, false);
-    place.origin = ObserverPlace::Origin::Chosen;
+    settings_.setBoolValue(kFollowLocationKey, false);
+    place.origin = PlaceWithOrigin::Origin::Chosen;
     accept(place);
 }
 
 void CurrentLocation::followLocation() {
     following_ = true;
-    settings_.setBoolValue(kFollowLocation, true);
+    settings_.setBoolValue(kFollowLocationKey, true);
     startService();
 }
 
@@ -106,11 +105,11 @@ void CurrentLocation::positionUpdated(const QGeoPositionInfo& update) {
         !validCoordinates(coordinate.latitude(), coordinate.longitude())) {
         return;
     }
-    ObserverPlace place;
+    PlaceWithOrigin place;
     place.latitudeDegrees = coordinate.latitude();
     place.longitudeDegrees = coordinate.longitude();
     place.zone = toQString(zoneAtPosition(place.latitudeDegrees, place.longitudeDegrees));
-    place.origin = ObserverPlace::Origin::Fix;
+    place.origin = PlaceWithOrigin::Origin::Fix;
     accept(place);
 }
 
@@ -122,7 +121,7 @@ void CurrentLocation::serviceFailed(QGeoPositionInfoSource::Error error) {
     emit locationError(QStringLiteral("Error Getting Location"), failureMessage(error));
 }
 
-void CurrentLocation::accept(const ObserverPlace& place) {
+void CurrentLocation::accept(const PlaceWithOrigin& place) {
     bestLocation_ = place;
     settings_.storePlace(place);
     setBestKnownPosition({place.latitudeDegrees, place.longitudeDegrees});

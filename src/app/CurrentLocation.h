@@ -5,7 +5,7 @@
 #include <QSet>
 #include <functional>
 
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 
 namespace quenaro {
 
@@ -32,19 +32,19 @@ class CurrentLocation : public QObject {
     CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent = nullptr);
 
     /// The current best place.
-    const ObserverPlace& bestLocation() const { return bestLocation_; }
+    const PlaceWithOrigin& bestLocation() const { return bestLocation_; }
     /// Whether the location service may move the place (the FollowLocation setting).
     bool following() const { return following_; }
 
     /// Takes a place chosen by hand: stops the service, turns FollowLocation off, and stores
     /// and announces the place like an update. Places with invalid coordinates are ignored.
-    void choosePlace(ObserverPlace place);
+    void choosePlace(PlaceWithOrigin place);
     /// Turns FollowLocation on and (re)starts the service.
     void followLocation();
 
   signals:
     /// ChangeLocationNotification: the place has changed.
-    void changeLocationNotification(const quenaro::ObserverPlace& place);
+    void changeLocationNotification(const quenaro::PlaceWithOrigin& place);
     /// A failure of the location service to show to the user (each kind once per run).
     void locationError(const QString& title, const QString& message);
 
@@ -53,12 +53,12 @@ class CurrentLocation : public QObject {
     void stopService();
     void positionUpdated(const QGeoPositionInfo& update);
     void serviceFailed(QGeoPositionInfoSource::Error error);
-    void accept(const ObserverPlace& place);
+    void accept(const PlaceWithOrigin& place);
 
     AppSettings& settings_;
     SourceFactory makeSource_;
     QGeoPositionInfoSource* source_ = nullptr;  // owned as a child
-    ObserverPlace bestLocation_;
+    PlaceWithOrigin bestLocation_;
     bool following_ = true;
     QSet<int> reportedErrors_;
 };

@@ -20,6 +20,7 @@
 #include "app/PlaceDialog.h"
 #include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "calc/AstrolabeCalc.h"
 #include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
@@ -54,7 +55,7 @@ void addShortcut(QWidget* window, const QKeySequence& keys, const std::function<
 void openPlaceDialog(Interface& ui, AppSettings& settings) {
     auto* dialog =
         new PlaceDialog(ui.currentLocation->bestLocation(), ui.currentLocation->following(),
-                        settings.boolValue(QStringLiteral("UsePlaceTimeZone")), ui.window.get());
+                        settings.boolValue(kUsePlaceTimeZoneKey), ui.window.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     CurrentLocation* location = ui.currentLocation.get();
     QObject::connect(dialog, &PlaceDialog::placeChosen, location, &CurrentLocation::choosePlace);
@@ -82,7 +83,7 @@ void openPreferences(QWidget* window, AppSettings& settings) {
 /// The view of the current tab as the window shows it, when it can be drawn into a file.
 std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSettings& settings) {
     RenderSettings rendering;
-    rendering.nightVision = settings.boolValue(QStringLiteral("NightMode"));
+    rendering.nightVision = settings.boolValue(kNightModeKey);
     const QWidget* screen = ui.window->tabBarController()->currentWidget();
     if (screen == ui.orreryScreen) {
         rendering.orrery = ui.orreryView->settings();
@@ -104,77 +105,94 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
     return std::nullopt;
 }
 
-}  // namespace
-
-Interface::Interface() = default;
-Interface::~Interface() = default;
-
-std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions options) {
-    auto ui = std::make_unique<Interface>();
-    ui->currentLocation = std::make_unique<CurrentLocation>(settings, options.makeSource);
-
-    // The one model: now, at the best known place (the location has just set it).
+/// The place (from the settings; the location service starts when it is followed) and the
+/// one model: now, at the best known place (the location has just set it).
+void makePlaceAndModel(Interface& ui, AppSettings& settings, const InterfaceOptions& options) {
+    ui.currentLocation = std::make_unique<CurrentLocation>(settings, options.makeSource);
     const GeographicPosition position = bestKnownPosition();
     const double now =
         options.clock ? options.clock() : EphemerisDate().timeIntervalSinceReferenceDate();
-    ui->ephemeris = std::make_unique<Ephemeris>(EphemerisDate(now), position.latitudeDegrees,
-                                                position.longitudeDegrees);
+    ui.ephemeris = std::make_unique<Ephemeris>(EphemerisDate(now), position.latitudeDegrees,
+                                               position.longitudeDegrees);
+}
 
-    ui->window = std::make_unique<QuenaroWindow>(settings);
-    ui->orreryView = new OrreryView(settings.boolValue(QStringLiteral("Facing")));
-    ui->orreryView->setObjectName(QStringLiteral("orreryView"));
-    ui->orreryView->setEphemeris(ui->ephemeris.get());
-    ui->orreryView->setSettings(settings.orrerySettings());
-    ui->armillaryView = new ArmillaryView(settings.armillarySettings());
-    ui->armillaryView->setObjectName(QStringLiteral("armillaryView"));
-    ui->armillaryView->setEphemeris(ui->ephemeris.get());
-    ui->timelineView = new TimelineView;
-    ui->timelineView->setObjectName(QStringLiteral("timelineView"));
-    ui->timelineView->setEphemeris(ui->ephemeris.get());
-    ui->ephemerisView = new EphemerisView;
-    ui->ephemerisView->setObjectName(QStringLiteral("ephemerisView"));
-    ui->ephemerisView->setEphemeris(ui->ephemeris.get());
-    ui->ephemerisView->setSettings(settings.sheetSettings());
+/// The four views of the model, each with its settings: the orrery dial, the star chart, the
+/// day timeline and the sheet.
+void makeViews(Interface& ui, AppSettings& settings) {
+    ui.orreryView = new OrreryView(settings.boolValue(kFacingKey));
+    ui.orreryView->setObjectName(QStringLiteral("orreryView"));
+    ui.orreryView->setEphemeris(ui.ephemeris.get());
+    ui.orreryView->setSettings(settings.orrerySettings());
+    ui.armillaryView = new ArmillaryView(settings.armillarySettings());
+    ui.armillaryView->setObjectName(QStringLiteral("armillaryView"));
+    ui.armillaryView->setEphemeris(ui.ephemeris.get());
+    ui.timelineView = new TimelineView;
+    ui.timelineView->setObjectName(QStringLiteral("timelineView"));
+    ui.timelineView->setEphemeris(ui.ephemeris.get());
+    ui.ephemerisView = new EphemerisView;
+    ui.ephemerisView->setObjectName(QStringLiteral("ephemerisView"));
+    ui.ephemerisView->setEphemeris(ui.ephemeris.get());
+    ui.ephemerisView->setSettings(settings.sheetSettings());
+}
 
-    ui->orreryScreen = new OrreryScreen(ui->orreryView, ui->timelineView);
-    QWidget* armillaryScreen = screenWith(ui->armillaryView, "armillaryViewController");
-    QWidget* sheetScreen = screenWith(ui->ephemerisView, "ephmerisViewController");
-    // Parented to the window until the delegate puts them into the tab list.
-    QTabWidget* tabs = ui->window->tabBarController();
+/// The star chart's and the sheet's screens (the orrery screen is kept in the Interface).
+struct Screens {
+    QWidget* armillary = nullptr;
+    QWidget* sheet = nullptr;
+};
+
+/// The three screens of the tab list: the orrery screen (the dial over the timeline, with
+/// the controls), the star chart's and the sheet's. Parented to the tab list, hidden, until
+/// the delegate puts them into it.
+Screens makeScreens(Interface& ui) {
+    ui.orreryScreen = new OrreryScreen(ui.orreryView, ui.timelineView);
+    const Screens screens{screenWith(ui.armillaryView, "armillaryViewController"),
+                          screenWith(ui.ephemerisView, "ephmerisViewController")};
+    QTabWidget* tabs = ui.window->tabBarController();
     for (QWidget* screen :
-         {static_cast<QWidget*>(ui->orreryScreen), armillaryScreen, sheetScreen}) {
+         {static_cast<QWidget*>(ui.orreryScreen), screens.armillary, screens.sheet}) {
         screen->setParent(tabs);
         screen->hide();
     }
+    return screens;
+}
 
-    // The calculator: a window of its own over the main one, outside the tab list.
-    ui->astrolabeScreen = new QWidget(ui->window.get(), Qt::Window);
-    ui->astrolabeScreen->setObjectName(QStringLiteral("astrolabeViewController"));
-    ui->astrolabeScreen->setWindowTitle(QObject::tr("Astrolabe"));
-    ui->astrolabeCalc = buildAstrolabeScreen(*ui->ephemeris, ui->astrolabeScreen);
+/// The calculator: a window of its own over the main one, outside the tab list.
+void makeAstrolabe(Interface& ui) {
+    ui.astrolabeScreen = new QWidget(ui.window.get(), Qt::Window);
+    ui.astrolabeScreen->setObjectName(QStringLiteral("astrolabeViewController"));
+    ui.astrolabeScreen->setWindowTitle(QObject::tr("Astrolabe"));
+    ui.astrolabeCalc = buildAstrolabeScreen(*ui.ephemeris, ui.astrolabeScreen);
+}
 
+/// The delegate, with every outlet it drives.
+void makeDelegate(Interface& ui, AppSettings& settings, const Screens& screens,
+                  const InterfaceOptions& options) {
     QuenaroAppDelegate::Outlets outlets;
-    outlets.window = ui->window.get();
-    outlets.ephemeris = ui->ephemeris.get();
-    outlets.orreryViewController = ui->orreryScreen;
-    outlets.orreryView = ui->orreryView;
-    outlets.timelineView = ui->timelineView;
-    outlets.armillaryViewController = armillaryScreen;
-    outlets.armillaryView = ui->armillaryView;
-    outlets.ephmerisViewController = sheetScreen;
-    outlets.ephemerisView = ui->ephemerisView;
-    outlets.orreryDatePicker = ui->orreryScreen->datePicker();
-    outlets.orreryTimePicker = ui->orreryScreen->timePicker();
-    outlets.tabBarController = tabs;
-    outlets.astrolabeViewController = ui->astrolabeScreen;
-    outlets.placeButton = ui->orreryScreen->placeButton();
-    outlets.currentLocation = ui->currentLocation.get();
+    outlets.window = ui.window.get();
+    outlets.ephemeris = ui.ephemeris.get();
+    outlets.orreryViewController = ui.orreryScreen;
+    outlets.orreryView = ui.orreryView;
+    outlets.timelineView = ui.timelineView;
+    outlets.armillaryViewController = screens.armillary;
+    outlets.armillaryView = ui.armillaryView;
+    outlets.ephmerisViewController = screens.sheet;
+    outlets.ephemerisView = ui.ephemerisView;
+    outlets.orreryDatePicker = ui.orreryScreen->datePicker();
+    outlets.orreryTimePicker = ui.orreryScreen->timePicker();
+    outlets.tabBarController = ui.window->tabBarController();
+    outlets.astrolabeViewController = ui.astrolabeScreen;
+    outlets.placeButton = ui.orreryScreen->placeButton();
+    outlets.currentLocation = ui.currentLocation.get();
     outlets.settings = &settings;
-    ui->delegate = std::make_unique<QuenaroAppDelegate>(outlets, options.clock);
+    ui.delegate = std::make_unique<QuenaroAppDelegate>(outlets, options.clock);
+}
 
-    // Actions.
-    QuenaroAppDelegate* delegate = ui->delegate.get();
-    OrreryScreen* orrery = ui->orreryScreen;
+/// The controls' actions: the pickers, the orrery screen's buttons, the dial's drags and
+/// clicks, a touch on the chart, and the location's failures as alerts.
+void connectControls(Interface& ui, AppSettings& settings) {
+    QuenaroAppDelegate* delegate = ui.delegate.get();
+    OrreryScreen* orrery = ui.orreryScreen;
     QObject::connect(orrery->datePicker(), &DateTimePicker::valueChanged, delegate,
                      &QuenaroAppDelegate::dateChanged);
     QObject::connect(orrery->timePicker(), &DateTimePicker::valueChanged, delegate,
@@ -189,7 +207,7 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryTime);
     QObject::connect(orrery->nowButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::resetToToday);
-    OrreryView* dial = ui->orreryView;
+    OrreryView* dial = ui.orreryView;
     QObject::connect(dial, &OrreryView::changeDate, delegate, &QuenaroAppDelegate::changeDate);
     QObject::connect(dial, &OrreryView::adjustDate, delegate, &QuenaroAppDelegate::adjustDate);
     QObject::connect(dial, &OrreryView::hideDateTime, delegate, &QuenaroAppDelegate::hideDateTime);
@@ -197,53 +215,62 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      &QuenaroAppDelegate::setOrreryDate);
     QObject::connect(dial, &OrreryView::dragInProgressChanged, delegate,
                      &QuenaroAppDelegate::setDragInProgress);
-    QObject::connect(ui->armillaryView, &ArmillaryView::touched, delegate,
+    QObject::connect(ui.armillaryView, &ArmillaryView::touched, delegate,
                      &QuenaroAppDelegate::hideDateTime);
     QObject::connect(orrery->astrolabeButton(), &QPushButton::clicked, delegate,
                      &QuenaroAppDelegate::showAstrolabe);
-    Interface* interface = ui.get();
+    Interface* interface = &ui;
     QObject::connect(orrery->placeButton(), &QPushButton::clicked, delegate,
                      [interface, &settings] { openPlaceDialog(*interface, settings); });
-    QWidget* window = ui->window.get();
+    QWidget* window = ui.window.get();
     QObject::connect(orrery->aboutButton(), &QToolButton::clicked, window,
                      [window] { showAbout(window); });
-    QObject::connect(ui->currentLocation.get(), &CurrentLocation::locationError, window,
+    QObject::connect(ui.currentLocation.get(), &CurrentLocation::locationError, window,
                      [window](const QString& title, const QString& message) {
                          showAlert(window, title, message);
                      });
+}
 
-    // The settings' changes reach the views: the chart takes its six settings anew (it
-    // rebuilds what it keeps for them), the dial its Audience, then the delegate redraws or
-    // turns night mode.
-    ArmillaryView* chart = ui->armillaryView;
+/// The settings' changes reach the views: the chart takes its six settings anew (it
+/// rebuilds what it keeps for them), the dial its Audience, then the delegate redraws or
+/// turns night mode.
+void connectSettings(Interface& ui, AppSettings& settings) {
+    ArmillaryView* chart = ui.armillaryView;
     QObject::connect(&settings, &AppSettings::valueChanged, chart,
                      [&settings, chart](const QString& key) {
                          if (AppSettings::isArmillarySetting(key)) {
                              chart->setSettings(settings.armillarySettings());
                          }
                      });
+    OrreryView* dial = ui.orreryView;
     QObject::connect(&settings, &AppSettings::valueChanged, dial,
                      [&settings, dial](const QString& key) {
-                         if (key == QLatin1String("Audience")) {
+                         if (key == kAudienceKey) {
                              dial->setSettings(settings.orrerySettings());
                          }
                      });
-    QObject::connect(&settings, &AppSettings::valueChanged, delegate,
+    QObject::connect(&settings, &AppSettings::valueChanged, ui.delegate.get(),
                      &QuenaroAppDelegate::settingChanged);
+}
 
-    // The menus; each entry's shortcut works while its menu is closed too.
-    const auto addEntry = [window](QMenu* menu, const QString& title, const char* name,
-                                   const QKeySequence& keys) {
-        QAction* action = menu->addAction(title);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        window->addAction(action);
-        return action;
-    };
-    QMenu* file = ui->window->menuBar()->addMenu(QObject::tr("&File"));
-    QAction* exportAction = addEntry(file, QObject::tr("&Export View…"), "exportViewAction",
-                                     QKeySequence(Qt::CTRL | Qt::Key_E));
-    const ExportFileChooser chooseExportFile = options.chooseExportFile;
+/// A menu entry whose shortcut works while its menu is closed too.
+QAction* addMenuEntry(QWidget* window, QMenu* menu, const QString& title, const char* name,
+                      const QKeySequence& keys) {
+    QAction* action = menu->addAction(title);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    window->addAction(action);
+    return action;
+}
+
+/// File > Export View… (Ctrl+E; offered only on a tab whose view can be drawn into a file)
+/// and Quit (Ctrl+Q).
+void addFileMenu(Interface& ui, AppSettings& settings, const ExportFileChooser& chooseExportFile) {
+    QWidget* window = ui.window.get();
+    Interface* interface = &ui;
+    QMenu* file = ui.window->menuBar()->addMenu(QObject::tr("&File"));
+    QAction* exportAction = addMenuEntry(window, file, QObject::tr("&Export View…"),
+                                         "exportViewAction", QKeySequence(Qt::CTRL | Qt::Key_E));
     QObject::connect(exportAction, &QAction::triggered, window,
                      [interface, &settings, window, chooseExportFile] {
                          if (const std::optional<ExportedView> exported =
@@ -253,41 +280,58 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
                      });
     // Only a tab whose view can be drawn into a file offers it.
     QObject::connect(
-        tabs, &QTabWidget::currentChanged, exportAction, [interface, &settings, exportAction] {
+        ui.window->tabBarController(), &QTabWidget::currentChanged, exportAction,
+        [interface, &settings, exportAction] {
             exportAction->setEnabled(currentExportedView(*interface, settings).has_value());
         });
     file->addSeparator();
-    QAction* quit = addEntry(file, QObject::tr("&Quit"), "quitAction", QKeySequence::Quit);
+    QAction* quit =
+        addMenuEntry(window, file, QObject::tr("&Quit"), "quitAction", QKeySequence::Quit);
     QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
+}
 
-    QMenu* view = ui->window->menuBar()->addMenu(QObject::tr("&View"));
-    QAction* nightMode = addEntry(view, QObject::tr("&Night Mode"), "nightModeAction",
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+/// View > Night Mode (Ctrl+Shift+N), checked as the setting reads and writing it.
+void addViewMenu(Interface& ui, AppSettings& settings) {
+    QMenu* view = ui.window->menuBar()->addMenu(QObject::tr("&View"));
+    QAction* nightMode =
+        addMenuEntry(ui.window.get(), view, QObject::tr("&Night Mode"), "nightModeAction",
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     nightMode->setCheckable(true);
-    nightMode->setChecked(settings.boolValue(QStringLiteral("NightMode")));
+    nightMode->setChecked(settings.boolValue(kNightModeKey));
     nightMode->setToolTip(QObject::tr("Red on black, for eyes adapted to the dark"));
-    QObject::connect(nightMode, &QAction::toggled, delegate, [&settings](bool on) {
-        settings.setBoolValue(QStringLiteral("NightMode"), on);
-    });
+    QObject::connect(nightMode, &QAction::toggled, ui.delegate.get(),
+                     [&settings](bool on) { settings.setBoolValue(kNightModeKey, on); });
     QObject::connect(&settings, &AppSettings::valueChanged, nightMode,
                      [&settings, nightMode](const QString& key) {
-                         if (key == QLatin1String("NightMode")) {
+                         if (key == kNightModeKey) {
                              nightMode->setChecked(settings.boolValue(key));
                          }
                      });
+}
 
-    QMenu* tools = ui->window->menuBar()->addMenu(QObject::tr("&Tools"));
-    QAction* astrolabe = addEntry(tools, QObject::tr("&Astrolabe Calculator…"), "astrolabeAction",
-                                  QKeySequence(Qt::CTRL | Qt::Key_K));
-    QObject::connect(astrolabe, &QAction::triggered, delegate, &QuenaroAppDelegate::showAstrolabe);
+/// Tools > Astrolabe Calculator… (Ctrl+K) and Preferences… (Ctrl+,).
+void addToolsMenu(Interface& ui, AppSettings& settings) {
+    QWidget* window = ui.window.get();
+    QMenu* tools = ui.window->menuBar()->addMenu(QObject::tr("&Tools"));
+    QAction* astrolabe = addMenuEntry(window, tools, QObject::tr("&Astrolabe Calculator…"),
+                                      "astrolabeAction", QKeySequence(Qt::CTRL | Qt::Key_K));
+    QObject::connect(astrolabe, &QAction::triggered, ui.delegate.get(),
+                     &QuenaroAppDelegate::showAstrolabe);
     tools->addSeparator();
-    QAction* preferences = addEntry(tools, QObject::tr("&Preferences…"), "preferencesAction",
-                                    QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    QAction* preferences =
+        addMenuEntry(window, tools, QObject::tr("&Preferences…"), "preferencesAction",
+                     QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferences->setMenuRole(QAction::PreferencesRole);
     QObject::connect(preferences, &QAction::triggered, window,
                      [window, &settings] { openPreferences(window, settings); });
+}
 
-    // Keyboard: the pickers, the clock, the place and the three tabs.
+/// Keyboard: the pickers, the clock, the place and the three tabs.
+void addShortcuts(Interface& ui, AppSettings& settings) {
+    QWidget* window = ui.window.get();
+    QuenaroAppDelegate* delegate = ui.delegate.get();
+    Interface* interface = &ui;
+    QTabWidget* tabs = ui.window->tabBarController();
     addShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_D),
                 [delegate] { delegate->setOrreryDate(); });
     addShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_T),
@@ -301,6 +345,28 @@ std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions
         addShortcut(window, QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + index)),
                     [tabs, index] { tabs->setCurrentIndex(index); });
     }
+}
+
+}  // namespace
+
+Interface::Interface() = default;
+Interface::~Interface() = default;
+
+std::unique_ptr<Interface> loadInterface(AppSettings& settings, InterfaceOptions options) {
+    auto ui = std::make_unique<Interface>();
+    makePlaceAndModel(*ui, settings, options);
+    // The window, which owns the screens, views and pickers made next.
+    ui->window = std::make_unique<QuenaroWindow>(settings);
+    makeViews(*ui, settings);
+    const Screens screens = makeScreens(*ui);
+    makeAstrolabe(*ui);
+    makeDelegate(*ui, settings, screens, options);
+    connectControls(*ui, settings);
+    connectSettings(*ui, settings);
+    addFileMenu(*ui, settings, options.chooseExportFile);
+    addViewMenu(*ui, settings);
+    addToolsMenu(*ui, settings);
+    addShortcuts(*ui, settings);
     return ui;
 }
 

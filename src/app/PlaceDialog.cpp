@@ -23,9 +23,9 @@ constexpr std::size_t kShownMatches = 10;
 constexpr int kPlaceRole = Qt::UserRole;
 
 /// A place of the gazetteer as the application's place, with the place's own zone.
-ObserverPlace observerPlace(const Place& place) {
+PlaceWithOrigin chosenPlace(const Place& place) {
     return {place.latitudeDegrees, place.longitudeDegrees, toQString(place.name),
-            toQString(place.zone), ObserverPlace::Origin::Chosen};
+            toQString(place.zone), PlaceWithOrigin::Origin::Chosen};
 }
 
 /// A plain decimal number ("52.5", "-13"); none for anything else.
@@ -40,7 +40,7 @@ std::optional<double> plainNumber(const QString& text) {
 
 }  // namespace
 
-PlaceDialog::PlaceDialog(const ObserverPlace& current, bool following, bool usePlaceTimeZone,
+PlaceDialog::PlaceDialog(const PlaceWithOrigin& current, bool following, bool usePlaceTimeZone,
                          QWidget* parent)
     : QDialog(parent),
       search_(new QLineEdit(this)),
@@ -90,7 +90,7 @@ PlaceDialog::PlaceDialog(const ObserverPlace& current, bool following, bool useP
     }
     connect(search_, &QLineEdit::textChanged, this, &PlaceDialog::showMatches);
     connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        emit placeChosen(item->data(kPlaceRole).value<ObserverPlace>());
+        emit placeChosen(item->data(kPlaceRole).value<PlaceWithOrigin>());
         accept();
     });
     connect(search_, &QLineEdit::returnPressed, this, [this] {
@@ -99,7 +99,7 @@ PlaceDialog::PlaceDialog(const ObserverPlace& current, bool following, bool useP
         }
     });
     connect(go_, &QPushButton::clicked, this, [this] {
-        if (const std::optional<ObserverPlace> place = typedPlace()) {
+        if (const std::optional<PlaceWithOrigin> place = typedPlace()) {
             emit placeChosen(*place);
             accept();
         }
@@ -118,11 +118,11 @@ void PlaceDialog::showMatches(const QString& query) {
             QStringLiteral("%1, %2 \u2014 %3")
                 .arg(toQString(place.name), toQString(place.countryName), toQString(place.zone)),
             results_);
-        item->setData(kPlaceRole, QVariant::fromValue(observerPlace(place)));
+        item->setData(kPlaceRole, QVariant::fromValue(chosenPlace(place)));
     }
 }
 
-std::optional<ObserverPlace> PlaceDialog::typedPlace() {
+std::optional<PlaceWithOrigin> PlaceDialog::typedPlace() {
     const std::optional<double> latitude = plainNumber(latitude_->text());
     const std::optional<double> longitude = plainNumber(longitude_->text());
     if (!latitude || !longitude || !validCoordinates(*latitude, *longitude)) {
@@ -133,11 +133,11 @@ std::optional<ObserverPlace> PlaceDialog::typedPlace() {
         return std::nullopt;
     }
     problem_->hide();
-    ObserverPlace place;
+    PlaceWithOrigin place;
     place.latitudeDegrees = *latitude;
     place.longitudeDegrees = *longitude;
     place.zone = toQString(zoneAtPosition(*latitude, *longitude));
-    place.origin = ObserverPlace::Origin::Chosen;
+    place.origin = PlaceWithOrigin::Origin::Chosen;
     return place;
 }
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,13 +20,13 @@ class PlaceDialog : public QDialog {
     Q_OBJECT
 
   public:
-    PlaceDialog(const ObserverPlace& current, bool following, bool usePlaceTimeZone,
+    PlaceDialog(const PlaceWithOrigin& current, bool following, bool usePlaceTimeZone,
                 QWidget* parent = nullptr);
 
     /// The place the typed coordinates give; none (with the reason shown in the dialog)
     /// when they are not a latitude in [-90, 90] and a longitude in [-180, 180] written as
     /// plain decimal numbers.
-    std::optional<ObserverPlace> typedPlace();
+    std::optional<PlaceWithOrigin> typedPlace();
 
     QLineEdit* searchField() const { return search_; }
     QListWidget* resultList() const { return results_; }
@@ -36,7 +36,7 @@ class PlaceDialog : public QDialog {
 
   signals:
     /// The user chose this place.
-    void placeChosen(const quenaro::ObserverPlace& place);
+    void placeChosen(const quenaro::PlaceWithOrigin& place);
     /// The user wants the device's own location again.
     void useMyLocation();
     /// The user switched between the place's zone and the device's.

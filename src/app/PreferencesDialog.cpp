@@ -14,27 +14,26 @@
 #include <cmath>
 
 #include "app/AppSettings.h"
+#include "app/SettingsKeys.h"
 
 namespace quenaro {
 
 namespace {
 
 struct LayerChoice {
-    const char* key;
+    QLatin1String key;
     const char* title;
 };
 
 /// The chart's layers in the order the chart draws them.
 constexpr std::array<LayerChoice, 5> kLayers{{
-    {"ShowAltAz", "Altitude and azimuth grid"},
-    {"ShowCircles", "Tropics, polar circles and equator"},
-    {"ShowEcliptic", "Ecliptic"},
-    {"ShowRaDec", "Right ascension and declination grid"},
-    {"ShowConstellationLines", "Constellation lines"},
+    {kShowAltAzKey, "Altitude and azimuth grid"},
+    {kShowCirclesKey, "Tropics, polar circles and equator"},
+    {kShowEclipticKey, "Ecliptic"},
+    {kShowRaDecKey, "Right ascension and declination grid"},
+    {kShowConstellationLinesKey, "Constellation lines"},
 }};
 
-const QString kShowMinMagnitude = QStringLiteral("ShowMinMagnitude");
-const QString kAudience = QStringLiteral("Audience");
 constexpr int kTenths = 10;
 
 int toTenths(double magnitude) {
@@ -55,7 +54,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
     auto* chart = new QGroupBox(tr("Star chart"), this);
     auto* chartLayout = new QVBoxLayout(chart);
     for (std::size_t index = 0; index < kLayers.size(); ++index) {
-        const QString key = QString::fromLatin1(kLayers[index].key);
+        const QString key = kLayers[index].key;
         auto* box = new QCheckBox(tr(kLayers[index].title), chart);
         box->setObjectName(key);
         layers_[index] = box;
@@ -63,7 +62,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
         connect(box, &QCheckBox::toggled, this,
                 [this, key](bool on) { settings_.setBoolValue(key, on); });
     }
-    magnitude_->setObjectName(kShowMinMagnitude);
+    magnitude_->setObjectName(kShowMinMagnitudeKey);
     magnitude_->setRange(toTenths(kBrightestMagnitudeLimit), toTenths(kFaintestMagnitudeLimit));
     magnitude_->setPageStep(5);
     magnitude_->setTickPosition(QSlider::TicksBelow);
@@ -82,7 +81,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
     chartLayout->addLayout(sliderRow);
     connect(magnitude_, &QSlider::valueChanged, this, [this](int tenths) {
         showMagnitude(tenths);
-        settings_.setNumberValue(kShowMinMagnitude, static_cast<double>(tenths) / kTenths);
+        settings_.setNumberValue(kShowMinMagnitudeKey, static_cast<double>(tenths) / kTenths);
     });
 
     auto* dial = new QGroupBox(tr("The orrery dial shows"), this);
@@ -102,7 +101,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
                         "day"));
     connect(audience_, &QButtonGroup::idToggled, this, [this](int choice, bool checked) {
         if (checked) {
-            settings_.setIntValue(kAudience, choice);
+            settings_.setIntValue(kAudienceKey, choice);
         }
     });
 
@@ -120,7 +119,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
 
 QCheckBox* PreferencesDialog::layerBox(const QString& key) const {
     for (std::size_t index = 0; index < kLayers.size(); ++index) {
-        if (key == QLatin1String(kLayers[index].key)) {
+        if (key == kLayers[index].key) {
             return layers_[index];
         }
     }
@@ -134,14 +133,14 @@ QAbstractButton* PreferencesDialog::audienceButton(AudienceChoice choice) const 
 void PreferencesDialog::showSettings() {
     for (std::size_t index = 0; index < kLayers.size(); ++index) {
         const QSignalBlocker quiet(layers_[index]);
-        layers_[index]->setChecked(settings_.boolValue(QString::fromLatin1(kLayers[index].key)));
+        layers_[index]->setChecked(settings_.boolValue(kLayers[index].key));
     }
     {
         const QSignalBlocker quiet(magnitude_);
-        magnitude_->setValue(toTenths(settings_.numberValue(kShowMinMagnitude)));
+        magnitude_->setValue(toTenths(settings_.numberValue(kShowMinMagnitudeKey)));
     }
     showMagnitude(magnitude_->value());
-    const int audience = settings_.intValue(kAudience);
+    const int audience = settings_.intValue(kAudienceKey);
     const QSignalBlocker quiet(audience_);
     audience_
         ->button(audience == kAudienceJulianDate || audience == kAudiencePlanetaryHours
@@ -157,10 +156,10 @@ void PreferencesDialog::showMagnitude(int tenths) {
 
 void PreferencesDialog::restoreDefaults() {
     for (const LayerChoice& layer : kLayers) {
-        settings_.resetValue(QString::fromLatin1(layer.key));
+        settings_.resetValue(layer.key);
     }
-    settings_.resetValue(kShowMinMagnitude);
-    settings_.resetValue(kAudience);
+    settings_.resetValue(kShowMinMagnitudeKey);
+    settings_.resetValue(kAudienceKey);
     showSettings();
 }
 

@@ -11,6 +11,7 @@
 #include "app/AppSettings.h"
 #include "app/CurrentLocation.h"
 #include "app/DateTimePicker.h"
+#include "app/SettingsKeys.h"
 #include "base/DiagnosticLog.h"
 #include "model/Ephemeris.h"
 #include "views/EphemerisScrollView.h"
@@ -22,8 +23,6 @@ namespace {
 
 constexpr int kTickMilliseconds = 2000;
 constexpr int kSlideMilliseconds = 250;
-const QString kUsePlaceTimeZone = QStringLiteral("UsePlaceTimeZone");
-const QString kNightMode = QStringLiteral("NightMode");
 
 double systemClock() {
     return EphemerisDate().timeIntervalSinceReferenceDate();
@@ -76,7 +75,7 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
     tabs->addTab(outlets_.armillaryViewController, tr("Sky"));
     tabs->addTab(outlets_.ephmerisViewController, tr("Sheet"));
 
-    nightMode_.setEnabled(outlets_.settings->boolValue(kNightMode));
+    nightMode_.setEnabled(outlets_.settings->boolValue(kNightModeKey));
     outlets_.window->show();
 
     connect(outlets_.currentLocation, &CurrentLocation::changeLocationNotification, this,
@@ -84,8 +83,8 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
 }
 
 TimeZone QuenaroAppDelegate::zoneInUse() const {
-    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
-    if (place.zone.isEmpty() || !outlets_.settings->boolValue(kUsePlaceTimeZone)) {
+    const PlaceWithOrigin& place = outlets_.currentLocation->bestLocation();
+    if (place.zone.isEmpty() || !outlets_.settings->boolValue(kUsePlaceTimeZoneKey)) {
         return deviceZone_;
     }
     try {
@@ -194,7 +193,7 @@ void QuenaroAppDelegate::showAstrolabe() {
     screen->setFocus();
 }
 
-void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
+void QuenaroAppDelegate::betterLocation(const PlaceWithOrigin& place) {
     outlets_.ephemeris->setLatitude(place.latitudeDegrees, place.longitudeDegrees);
     followZone();
     showPlace();
@@ -202,15 +201,15 @@ void QuenaroAppDelegate::betterLocation(const ObserverPlace& place) {
 }
 
 void QuenaroAppDelegate::setUsePlaceTimeZone(bool usePlaceZone) {
-    outlets_.settings->setBoolValue(kUsePlaceTimeZone, usePlaceZone);
+    outlets_.settings->setBoolValue(kUsePlaceTimeZoneKey, usePlaceZone);
     followZone();
     showPlace();
     redrawViews();
 }
 
 void QuenaroAppDelegate::settingChanged(const QString& key) {
-    if (key == kNightMode) {
-        nightMode_.setEnabled(outlets_.settings->boolValue(kNightMode));
+    if (key == kNightModeKey) {
+        nightMode_.setEnabled(outlets_.settings->boolValue(kNightModeKey));
     } else {
         redrawViews();
     }
@@ -241,7 +240,7 @@ void QuenaroAppDelegate::followZone() {
 }
 
 void QuenaroAppDelegate::showPlace() {
-    const ObserverPlace& place = outlets_.currentLocation->bestLocation();
+    const PlaceWithOrigin& place = outlets_.currentLocation->bestLocation();
     outlets_.placeButton->setText(QStringLiteral("%1 \u00B7 %2 \u00B7 %3")
                                       .arg(placeTitle(place))
                                       .arg(QString::fromStdString(zoneInUse().name()))

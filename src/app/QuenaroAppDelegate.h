@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/NightMode.h"
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 #include "time/EphemerisDate.h"
 
 class QAbstractButton;
@@ -91,7 +91,7 @@ class QuenaroAppDelegate : public QObject {
     /// Returns from a picked date to the running clock.
     void resetToToday();
     /// The place has changed: moves the model and redraws.
-    void betterLocation(const quenaro::ObserverPlace& place);
+    void betterLocation(const quenaro::PlaceWithOrigin& place);
     /// Reads dates in the place's own zone (or the device's).
     void setUsePlaceTimeZone(bool usePlaceZone);
     /// Shows the astrolabe calculator's screen in front, ready for typing.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/DoubleFromChars.h"
+
 namespace quenaro {
 
 namespace {
@@ -36,7 +38,7 @@ std::optional<double> leadingDecimalNumber(std::string_view text) {
         negative = text[at] == '-';
         ++at;
     }
-    const std::size_t start = at;  // the unsigned number, which std::from_chars reads
+    const std::size_t start = at;  // the unsigned number, which doubleFromChars reads
     std::size_t end = skipDigits(text, at);
     std::size_t digitCount = end - start;
     if (end < text.size() && text[end] == '.') {
@@ -58,7 +60,7 @@ std::optional<double> leadingDecimalNumber(std::string_view text) {
         }
     }
     double value = 0.0;
-    const auto result = std::from_chars(text.data() + start, text.data() + end, value);
+    const auto result = doubleFromChars(text.data() + start, text.data() + end, value);
     if (result.ec != std::errc{}) {
         return std::nullopt;
     }

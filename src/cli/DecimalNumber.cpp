@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "base/DoubleFromChars.h"
 #include "cli/BadInput.h"
 
 namespace quenaro {
@@ -105,10 +106,11 @@ double parseDecimalNumber(std::string_view text, std::string_view option) {
     if (!parts) {
         throw BadInput(option, text, "expected a plain decimal number such as 52.5 or -1.25e2");
     }
-    // from_chars reads no "+" sign and is independent of the C locale.
+    // doubleFromChars, like std::from_chars, reads no "+" sign and is independent of the C
+    // locale.
     const char* first = text.data() + (text[0] == '+' ? 1 : 0);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    const auto [end, error] = doubleFromChars(first, text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
         if (leadingDigitExponent(*parts) > 0) {
             throw BadInput(option, text, "too large; expected a decimal number such as 52.5");

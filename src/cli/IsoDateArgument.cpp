@@ -4,6 +4,7 @@
 #include <regex>
 #include <string>
 
+#include "base/DoubleFromChars.h"
 #include "base/PrintfText.h"
 #include "cli/BadInput.h"
 #include "series/SeriesSpans.h"
@@ -83,7 +84,7 @@ EphemerisDate parseIsoDate(std::string_view text, const TimeZone& zone) {
     if (match[7].matched) {
         const std::string fraction = "0." + match[7].str();
         double seconds = 0.0;
-        std::from_chars(fraction.data(), fraction.data() + fraction.size(), seconds);
+        doubleFromChars(fraction.data(), fraction.data() + fraction.size(), seconds);
         date = date.addTimeInterval(seconds);
     }
     date.setTimeZone(zone);

@@ -1,13 +1,12 @@
 #include "cli/ObserverOptions.h"
 
 #include <CLI/CLI.hpp>
-#include <cmath>
 #include <optional>
 #include <stdexcept>
 
 #include "cli/BadInput.h"
-#include "cli/DecimalNumber.h"
 #include "cli/IsoDateArgument.h"
+#include "cli/PlaceArguments.h"
 #include "places/Gazetteer.h"
 #include "places/PlaceAttribution.h"
 #include "places/ZoneLookup.h"
@@ -51,23 +50,15 @@ void ObserverOptions::addTo(CLI::App& command) {
 GeographicPosition ObserverOptions::coordinates() const {
     GeographicPosition position = bestKnownPosition();
     if (given(latitudeOption_)) {
-        position.latitudeDegrees = parseDecimalNumber(latitudeText_, "--lat");
-        if (std::fabs(position.latitudeDegrees) > 90.0) {
-            throw BadInput("--lat", latitudeText_,
-                           "a latitude lies between -90 and 90 degrees (north positive)");
-        }
+        position.latitudeDegrees = parseLatitude(latitudeText_, "--lat");
     }
     if (given(longitudeOption_)) {
-        position.longitudeDegrees = parseDecimalNumber(longitudeText_, "--lon");
-        if (std::fabs(position.longitudeDegrees) > 180.0) {
-            throw BadInput("--lon", longitudeText_,
-                           "a longitude lies between -180 and 180 degrees (east positive)");
-        }
+        position.longitudeDegrees = parseLongitude(longitudeText_, "--lon");
     }
     return position;
 }
 
-ObserverPlace ObserverOptions::place() const {
+OptionsPlace ObserverOptions::place() const {
     const bool coordinatesGiven = given(latitudeOption_) || given(longitudeOption_);
     if (!given(placeOption_)) {
         if (!coordinatesGiven) {
@@ -79,31 +70,13 @@ ObserverPlace ObserverOptions::place() const {
     if (coordinatesGiven) {
         throw BadInput("--place and --lat/--lon both name the place; give one or the other");
     }
-    if (placeText_.empty()) {
-        throw BadInput("--place", placeText_,
-                       "empty; expected a place name such as \"Tromsø\" or \"Paris, FR\"");
-    }
-    const std::optional<Place> found = resolvePlace(placeText_);
-    if (!found) {
-        throw BadInput("--place", placeText_,
-                       "no such place in the gazetteer (search it with 'quenaro places NAME')");
-    }
-    return {{found->latitudeDegrees, found->longitudeDegrees}, found->zone};
+    const Place found = parsePlace(placeText_, "--place");
+    return {{found.latitudeDegrees, found.longitudeDegrees}, found.zone};
 }
 
-TimeZone ObserverOptions::timeZone(const ObserverPlace& place) const {
+TimeZone ObserverOptions::timeZone(const OptionsPlace& place) const {
     if (given(zoneOption_)) {
-        if (zoneName_.empty()) {
-            throw BadInput("--tz", zoneName_,
-                           "empty; expected an IANA zone name such as Europe/Berlin");
-        }
-        try {
-            return TimeZone::named(zoneName_);
-        } catch (const std::invalid_argument&) {
-            // TimeZone::named's only error: no such zone in the database.
-            throw BadInput("--tz", zoneName_,
-                           "unknown time zone; expected an IANA zone name such as Europe/Berlin");
-        }
+        return parseZone(zoneName_, "--tz");
     }
     if (place.zoneName.empty()) {
         return TimeZone::defaultZone();
@@ -125,7 +98,7 @@ EphemerisDate ObserverOptions::date(const TimeZone& zone) const {
 }
 
 Ephemeris ObserverOptions::model() const {
-    const ObserverPlace observer = place();
+    const OptionsPlace observer = place();
     const TimeZone zone = timeZone(observer);
     const EphemerisDate moment = date(zone);
     TimeZone::setDefaultZone(zone);

@@ -15,7 +15,7 @@ class Option;
 namespace quenaro {
 
 /// Where the options put the observer, and the IANA zone of that place.
-struct ObserverPlace {
+struct OptionsPlace {
     GeographicPosition position;
     /// The place's own zone: the gazetteer city's for --place, the zone map's at --lat/--lon;
     /// empty when neither was given (the position is then the best known one).
@@ -36,11 +36,11 @@ class ObserverOptions {
     /// positive, plain decimal numbers; the one not given from the best known position), else
     /// the best known position. Throws BadInput for a place that matches nothing, --place
     /// together with --lat or --lon, and a coordinate that is not accepted.
-    ObserverPlace place() const;
+    OptionsPlace place() const;
     /// The zone: --tz (an IANA name) when given; else the place's own zone; else the system
     /// zone. Throws BadInput for an unknown or empty --tz, and for a place's zone that the
     /// system's zone database lacks.
-    TimeZone timeZone(const ObserverPlace& place) const;
+    TimeZone timeZone(const OptionsPlace& place) const;
     /// The moment (--date, see parseIsoDate; else now), its fields read in the zone. Throws
     /// BadInput for a date that is not accepted.
     EphemerisDate date(const TimeZone& zone) const;

@@ -36,18 +36,8 @@ std::string groupedDigits(std::int64_t count) {
     return grouped;
 }
 
-/// Whether the place's region code is one people write after a name: a US state's or a
-/// Canadian province's ("IL", "ON"), not one of GeoNames' numbers.
-bool hasWrittenRegion(const Place& place) {
-    return (place.country == "US" || place.country == "CA") && !place.region.empty();
-}
-
 std::string placeLine(const Place& place) {
-    std::string line(place.name);
-    if (hasWrittenRegion(place)) {
-        line.append(", ").append(place.region);
-    }
-    line.append(", ").append(place.countryName);
+    std::string line = placeTitle(place);
     line += printfText(" \u2014 %.4f %c %.4f %c, ", std::fabs(place.latitudeDegrees),
                        place.latitudeDegrees < 0.0 ? 'S' : 'N', std::fabs(place.longitudeDegrees),
                        place.longitudeDegrees < 0.0 ? 'W' : 'E');

@@ -27,43 +27,6 @@ using Json = nlohmann::ordered_json;
 /// The command line shows distances in kilometres, whatever the locale.
 constexpr bool kMetric = true;
 
-/// A row with the title it stands under: the last section or sub-section title drawn above.
-struct SheetRow {
-    std::string section;
-    std::string label;
-    std::string value;
-};
-
-std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {
-    std::vector<SheetRow> rows;
-    std::string section;
-    for (const SheetLine& line : lines) {
-        if (line.kind == SheetLine::Kind::Row) {
-            rows.push_back({section, line.label, line.value});
-        } else {
-            section = line.label;
-        }
-    }
-    return rows;
-}
-
-/// The text on one line: line breaks at the end (which only pad a label to its value's
-/// height) dropped, the others replaced by " / ".
-std::string oneLine(std::string text) {
-    while (!text.empty() && text.back() == '\n') {
-        text.pop_back();
-    }
-    std::string joined;
-    for (const char character : text) {
-        if (character == '\n') {
-            joined += " / ";
-        } else {
-            joined += character;
-        }
-    }
-    return joined;
-}
-
 /// A number, or null for NaN and infinities (which JSON cannot hold).
 Json number(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
@@ -184,14 +147,12 @@ Json figuresJson(const EphemerisFigures& figures, const std::vector<SheetRow>& r
 /// line: "Moon | Moon Age | 10 days 3h 2m / Waxing Gibbous".
 void writeSheet(const Ephemeris& model, bool json, std::ostream& out) {
     const EphemerisFigures figures = computeFigures(model);
-    const std::vector<SheetRow> rows = sheetRows(sheetLines(figures, kMetric));
+    const std::vector<SheetLine> lines = sheetLines(figures, kMetric);
     if (json) {
-        out << figuresJson(figures, rows).dump(2) << '\n';
+        out << figuresJson(figures, sheetRows(lines)).dump(2) << '\n';
         return;
     }
-    for (const SheetRow& row : rows) {
-        out << row.section << " | " << oneLine(row.label) << " | " << oneLine(row.value) << '\n';
-    }
+    out << sheetText(lines);
 }
 
 Subcommand addSheetCommand(CLI::App& app) {

@@ -147,21 +147,14 @@ void addBodies(const Ephemeris& model, double radius, ArmillaryGeometry& geometr
     model.moonCoordinate(moon);
     addBody(model, moon.latitude, moon.longitude, width / 45.0, colours::kWhite, radius, geometry);
 
-    struct PlanetDisc {
-        int planet;
-        Colour colour;
-    };
-    const std::array<PlanetDisc, 5> planets = {{
-        {Ephemeris::Mercury, colours::kLightGrey},
-        {Ephemeris::Venus, colours::kBlue},
-        {Ephemeris::Mars, colours::kRed},
-        {Ephemeris::Jupiter, colours::kCyan},
-        {Ephemeris::Saturn, colours::kGrey},
-    }};
-    for (const PlanetDisc& planet : planets) {
-        const Coordinate position = model.planetEclipticPosition(planet.planet);
-        addBody(model, position.latitude, position.longitude, width / 90.0, planet.colour, radius,
-                geometry);
+    // The colours of the planets in the order of kNakedEyePlanets: Mercury, Venus, Mars,
+    // Jupiter, Saturn.
+    const std::array<Colour, kNakedEyePlanets.size()> planetColours = {
+        colours::kLightGrey, colours::kBlue, colours::kRed, colours::kCyan, colours::kGrey};
+    for (std::size_t index = 0; index < kNakedEyePlanets.size(); ++index) {
+        const Coordinate position = model.planetEclipticPosition(kNakedEyePlanets[index]);
+        addBody(model, position.latitude, position.longitude, width / 90.0, planetColours[index],
+                radius, geometry);
     }
 }
 

@@ -6,10 +6,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "time/TimeUnits.h"
+
 namespace quenaro {
 
 namespace {
-constexpr double kSecondsPerDay = 86400.0;
 constexpr double kDaysPerYear = 365.25;
 constexpr double kFullTurn = 2 * std::numbers::pi;
 }  // namespace

@@ -25,14 +25,14 @@ OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
     model.calcHorizontal(sun);
     content.sunAngle = content.rotation + static_cast<float>(sun.longitude);
     content.sunAltitude = static_cast<float>(sun.altitude);
+    content.sunAboveHorizon =
+        model.isAboveEventAltitude(Ephemeris::HorizonAltitude, Ephemeris::Sun);
     const double sunrise = model.sunriseAzimuth();
     const double sunset = model.sunsetAzimuth();
     if (std::isfinite(sunrise) && std::isfinite(sunset)) {
         content.horizon =
             OrreryContent::Horizon{static_cast<float>(-sunrise), static_cast<float>(-sunset)};
     }
-    content.sunAboveHorizon =
-        sun.altitude > model.eventAltitude(Ephemeris::HorizonAltitude, Ephemeris::Sun);
 
     Coordinate moon;
     model.moonCoordinate(moon);
@@ -40,17 +40,15 @@ OrreryContent orreryContent(const Ephemeris& model, bool withPlanetaryHour) {
     content.moonPhase = static_cast<float>(model.currentPhase());
     content.moonWaxing = model.elongationFromSun() > 0;
 
-    const std::array<double, 5> longitudes{model.mercuryLongitude(), model.venusLongitude(),
-                                           model.marsLongitude(), model.jupiterLongitude(),
-                                           model.saturnLongitude()};
-    for (std::size_t index = 0; index < longitudes.size(); ++index) {
-        content.planetAngles[index] = content.rotation + static_cast<float>(longitudes[index]);
+    for (std::size_t index = 0; index < kNakedEyePlanets.size(); ++index) {
+        const double longitude = model.planetEclipticPosition(kNakedEyePlanets[index]).longitude;
+        content.planetAngles[index] = content.rotation + static_cast<float>(longitude);
     }
 
     content.dateText = mediumDateText(model.date()) + ", " + shortTimeText(model.date());
     content.julianDate = model.julianDate();
     if (withPlanetaryHour) {
-        content.planetaryHour = planetaryHour(model);
+        content.planetaryHour = model.planetaryHour();
     }
     return content;
 }

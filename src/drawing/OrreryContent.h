@@ -4,11 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "drawing/PlanetaryHour.h"
+#include "model/Ephemeris.h"
+#include "model/PlanetaryHour.h"
 
 namespace quenaro {
-
-class Ephemeris;
 
 /// What the orrery dial shows of the model, every angle in degrees narrowed to float as the
 /// dial draws them. Dial angles leave out the view's own orientation.
@@ -25,15 +24,17 @@ struct OrreryContent {
         float sunset;
     };
     std::optional<Horizon> horizon;
-    /// The Sun above the altitude of its rising now: on a day without sunrise or sunset the
-    /// whole dial is sky when true, none when false.
+    /// Whether the Sun stands above its rise-and-set altitude at the model's moment
+    /// (Ephemeris::isAboveEventAltitude, the Sun's HorizonAltitude): on a day without
+    /// sunrise or sunset (no `horizon`) the whole dial is sky when true, none when false.
     bool sunAboveHorizon = false;
     /// The Moon's dial angle, its illuminated fraction (0-1) and whether it is waxing.
     float moonAngle = 0.0f;
     float moonPhase = 0.0f;
     bool moonWaxing = false;
-    /// Dial angles of Mercury, Venus, Mars, Jupiter and Saturn, in that order.
-    std::array<float, 5> planetAngles{};
+    /// Dial angles of the naked-eye planets in the order of kNakedEyePlanets (Mercury, Venus,
+    /// Mars, Jupiter, Saturn).
+    std::array<float, kNakedEyePlanets.size()> planetAngles{};
     /// The model's date in the medium date and short time style ("Dec 7, 2026, 9:08 PM") and
     /// its Julian date.
     std::string dateText;
@@ -41,9 +42,6 @@ struct OrreryContent {
     /// The planetary hour, when the box is shown.
     std::optional<PlanetaryHour> planetaryHour;
 };
-
-/// The body indices of OrreryContent::planetAngles, for their pictures.
-inline constexpr std::array<int, 5> kOrreryPlanets{2, 3, 5, 6, 7};
 
 /// The dial's content for the model; the planetary hour only when `withPlanetaryHour`.
 /// Never throws for a model of the supported years.

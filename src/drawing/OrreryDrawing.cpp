@@ -240,7 +240,7 @@ Drawing orreryDrawing(const OrreryContent& content, const OrreryOptions& options
     moon(drawing, dial, content.moonAngle + orientation, content.moonPhase, content.moonWaxing);
     for (std::size_t index = 0; index < content.planetAngles.size(); ++index) {
         pictureCentred(
-            drawing, planetNames[static_cast<std::size_t>(kOrreryPlanets[index])],
+            drawing, planetNames[static_cast<std::size_t>(kNakedEyePlanets[index])],
             dial.at(content.planetAngles[index] + orientation, DialLayout::kPlanetCircle),
             planetPicturePoints);
     }

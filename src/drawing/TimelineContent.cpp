@@ -24,16 +24,10 @@ TimelineBar bar(const Ephemeris& model, const Ephemeris& atNoon, const char* tit
             result.transitFraction = times[Ephemeris::TransitIndex].fractionOfDay();
         }
     } catch (const NoRisesOrSetsCalculable&) {
-        // Above or below the bar's altitude the whole day.
-        Coordinate position;
-        if (object == Ephemeris::Moon) {
-            atNoon.moonCoordinate(position);
-        } else {
-            atNoon.sunCoordinate(position);
-        }
-        atNoon.calcHorizontal(position);
-        const bool up = position.altitude > atNoon.eventAltitude(altitudeKind, object);
-        result.span = up ? TimelineBar::Span::UpAllDay : TimelineBar::Span::DownAllDay;
+        // Above or below the bar's altitude the whole day: which one, at local noon.
+        result.span = atNoon.isAboveEventAltitude(altitudeKind, object)
+                          ? TimelineBar::Span::UpAllDay
+                          : TimelineBar::Span::DownAllDay;
     } catch (const DateOutOfRange&) {
         result.span = TimelineBar::Span::Unknown;
     }

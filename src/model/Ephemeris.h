@@ -7,6 +7,7 @@
 
 #include "model/Coordinate.h"
 #include "model/NoRisesOrSetsCalculable.h"
+#include "model/PlanetaryHour.h"
 #include "time/EphemerisDate.h"
 
 namespace quenaro {
@@ -204,6 +205,13 @@ class Ephemeris {
     /// Sun's horizon -0.8333, the Moon's 0.7275 p - 0.5667 with the parallax p of this
     /// model's Moon (about +0.13), 0 for a planet; -6, -12 and -18 for the twilights.
     double eventAltitude(int altitudeKind, int object) const;
+    /// Whether the body (Sun, Moon, Mercury, Venus, Mars, Jupiter or Saturn) stands above the
+    /// altitude of the kind at this model's moment: its geometric altitude (calcHorizontal of
+    /// its position) against eventAltitude(altitudeKind, object). On a day without the
+    /// crossings (calcTimes throws NoRisesOrSetsCalculable) it tells a body above that
+    /// altitude all day from one below it all day. Throws std::out_of_range for a body index
+    /// without a position.
+    bool isAboveEventAltitude(int altitudeKind, int object) const;
     /// One event (RiseSetEvent) of the body, as calcTimes; no date for a code outside 0-8
     /// (nothing is computed then). Throws as calcTimes.
     std::optional<EphemerisDate> calcRiseSet(int event, int object) const;
@@ -290,6 +298,10 @@ class Ephemeris {
     /// The body index ruling weekday n (0 Sunday ... 6 Saturday), taken cyclically: any n,
     /// 7 is Sunday again and -1 Saturday.
     static int planetForWeekDay(int n);
+    /// The body index ruling hour `hour` (0-11 the day hours, 12-23 the night hours) of
+    /// weekday `day` (0 Sunday ... 6 Saturday): the day's ruler at hour 0, then one place
+    /// back through the Chaldean order each hour. Both taken cyclically: any ints.
+    static int hourRuler(int hour, int day);
     /// Seconds in one of the twelve day hours. Throws NoRisesOrSetsCalculable on a day
     /// without sunrise or sunset.
     double dayHourDuration() const;
@@ -297,6 +309,15 @@ class Ephemeris {
     /// place). Throws NoRisesOrSetsCalculable without this sunset or that sunrise, and
     /// DateOutOfRange when tomorrow lies beyond the supported years.
     double nightHourDuration() const;
+    /// The planetary hour of the date at this place. The day runs from sunrise to sunset in
+    /// twelve equal hours, the night from sunset to the next sunrise in twelve more. A
+    /// planetary day begins at sunrise, so the hours before today's sunrise are the last night
+    /// hours of yesterday, counted from yesterday's sunset with yesterday's night-hour length,
+    /// under yesterday's day ruler. The rulers are those of planetForWeekDay() and
+    /// hourRuler(). On a day without sunrise or sunset (or without the sunset or sunrise the
+    /// night is counted from) and beyond the supported years: the day ruler only, and
+    /// whether the Sun is above the horizon. Never throws.
+    PlanetaryHour planetaryHour() const;
     /// "H:<hour ruler><D or N>:<day ruler>" for hour 0-23 (0-11 day hours) of weekday `day`
     /// (0 Sunday, taken cyclically).
     static std::string stringForPlanetaryHour(int hour, int day);
@@ -372,6 +393,12 @@ class Ephemeris {
     EphemerisDate refineEvent(int object, EventIndex element, int altitudeKind,
                               EphemerisDate estimate) const;
 };
+
+/// The five naked-eye planets, by their body indices: Mercury, Venus, Mars, Jupiter and
+/// Saturn, in that order (outwards from the Sun). The planets the sheet, the dial and the star
+/// chart show.
+inline constexpr std::array<int, 5> kNakedEyePlanets{
+    Ephemeris::Mercury, Ephemeris::Venus, Ephemeris::Mars, Ephemeris::Jupiter, Ephemeris::Saturn};
 
 /// The placeholder an angle text shows for a non-finite or out-of-range angle.
 inline constexpr const char* kNoAngleText = "—";

@@ -93,9 +93,6 @@ MoonFigures moonFigures(const Ephemeris& model) {
     return moon;
 }
 
-constexpr std::array<int, 5> kSheetPlanets{Ephemeris::Mercury, Ephemeris::Venus, Ephemeris::Mars,
-                                           Ephemeris::Jupiter, Ephemeris::Saturn};
-
 PlanetFigures planetFigures(const Ephemeris& model, int index) {
     PlanetFigures planet;
     planet.name = Ephemeris::nameForPlanet(index);
@@ -150,8 +147,8 @@ EphemerisFigures computeFigures(const Ephemeris& model) {
     figures.equationOfTimeDegrees = model.equationOfTime();
     figures.sun = sunFigures(model);
     figures.moon = moonFigures(model);
-    for (std::size_t planet = 0; planet < kSheetPlanets.size(); ++planet) {
-        figures.planets[planet] = planetFigures(model, kSheetPlanets[planet]);
+    for (std::size_t planet = 0; planet < kNakedEyePlanets.size(); ++planet) {
+        figures.planets[planet] = planetFigures(model, kNakedEyePlanets[planet]);
     }
     figures.planetaryHours = planetaryHours(model, figures.sun);
     return figures;

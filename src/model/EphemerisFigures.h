@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Coordinate.h"
+#include "model/Ephemeris.h"
 #include "time/EphemerisDate.h"
 
 namespace quenaro {
@@ -113,7 +114,7 @@ struct EphemerisFigures {
     SunFigures sun;
     MoonFigures moon;
     /// Mercury, Venus, Mars, Jupiter, Saturn, in that order.
-    std::array<PlanetFigures, 5> planets;
+    std::array<PlanetFigures, kNakedEyePlanets.size()> planets;
     PlanetaryHourFigures planetaryHours;
 };
 

@@ -6,6 +6,7 @@
 #include "model/Ephemeris.h"
 #include "series/tables/MoonCoefficients.h"
 #include "time/Degrees.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
@@ -179,7 +180,7 @@ float Ephemeris::phaseOfMoon(float* daysToFullMoon) const {
         period);
     if (daysToFullMoon != nullptr) {
         const double fullMoonAt = phase > 0.5 ? 1.5 : 0.5;
-        *daysToFullMoon = static_cast<float>((fullMoonAt - phase) * period / 86400.0);
+        *daysToFullMoon = static_cast<float>((fullMoonAt - phase) * period / kSecondsPerDay);
     }
     return phase;
 }

@@ -7,6 +7,7 @@
 #include "base/DiagnosticLog.h"
 #include "base/PrintfText.h"
 #include "model/Ephemeris.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
@@ -77,10 +78,10 @@ void Ephemeris::debugreport() {
     log(daysAndTime("\tAge = %d days, %s", ageDays));
     // Days to the coming full Moon: half a period after new Moon, or one and a half once the
     // full Moon of this lunation has passed.
-    const double ageSeconds = ageDays * 86400.0;
+    const double ageSeconds = ageDays * kSecondsPerDay;
     const double period = lunarPeriod();
     const double fullMoonSeconds = ageSeconds < period * 0.5 ? period * 0.5 : (period * 3.0) * 0.5;
-    log(daysAndTime("\tFull in = %d days, %s", (fullMoonSeconds - ageSeconds) / 86400.0));
+    log(daysAndTime("\tFull in = %d days, %s", (fullMoonSeconds - ageSeconds) / kSecondsPerDay));
     log(printfText("\tRA = %g = %s", moon.rightAscension, hms(moon.rightAscension).c_str()));
     log(printfText("\tEcl. Long = %g = %s = %s", moon.longitude, dms(moon.longitude).c_str(),
                    zodiacPositionString(moon.longitude).c_str()));

@@ -2,6 +2,7 @@
 // position at 0 h UT, refined on the model's positions at each event) and the hour-by-hour
 // scan of the Sun's altitude for sunrise and sunset azimuths.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -10,13 +11,13 @@
 #include "model/Ephemeris.h"
 #include "model/SunriseScan.h"
 #include "time/Degrees.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
 namespace {
 
 constexpr double kSiderealDegreesPerDay = 360.985647;
-constexpr double kSecondsPerDay = 86400.0;
 // An applied correction below this many seconds ends the refinement: the model reads its
 // positions at whole seconds, so finer corrections only swing about the event.
 constexpr double kConvergedSeconds = 2.0;
@@ -46,8 +47,21 @@ double targetAltitude(int altitudeKind, int object, const Coordinate& position) 
     }
 }
 
+/// The Sun, the Moon and the naked-eye planets have positions; the other indices do not.
 bool hasPosition(int object) {
-    return object >= Ephemeris::Sun && object <= Ephemeris::Saturn && object != Ephemeris::Earth;
+    return object == Ephemeris::Sun || object == Ephemeris::Moon ||
+           std::find(kNakedEyePlanets.begin(), kNakedEyePlanets.end(), object) !=
+               kNakedEyePlanets.end();
+}
+
+/// Throws std::out_of_range for a body index without a position.
+void requirePosition(int object) {
+    if (!hasPosition(object)) {
+        throw std::out_of_range(
+            "No position for object code " + std::to_string(object) +
+            ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
+            "6 (Jupiter) or 7 (Saturn)");
+    }
 }
 
 /// The name of the twilight of a kind ("civil"), or null for the horizon and other kinds.
@@ -140,13 +154,15 @@ double Ephemeris::eventAltitude(int altitudeKind, int object) const {
     return targetAltitude(altitudeKind, object, object == Moon ? myMoon : mySun);
 }
 
+bool Ephemeris::isAboveEventAltitude(int altitudeKind, int object) const {
+    requirePosition(object);
+    Coordinate position = bodyPosition(object);
+    calcHorizontal(position);
+    return position.altitude > eventAltitude(altitudeKind, object);
+}
+
 std::array<EphemerisDate, 3> Ephemeris::calcTimes(int altitudeKind, int object) const {
-    if (!hasPosition(object)) {
-        throw std::out_of_range(
-            "No position for object code " + std::to_string(object) +
-            ": rise and set need 0 (Sun), 1 (Moon), 2 (Mercury), 3 (Venus), 5 (Mars), "
-            "6 (Jupiter) or 7 (Saturn)");
-    }
+    requirePosition(object);
     const double phi = myLatitude;
 
     // First estimate: the body held at its position of 0 h UT of the local calendar day (the

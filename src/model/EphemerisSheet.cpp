@@ -12,12 +12,12 @@
 #include "base/PrintfText.h"
 #include "model/Ephemeris.h"
 #include "time/DateText.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMilesPerKilometre = 0.621371192;
 
 /// Builds the entries in drawing order.
@@ -156,6 +156,42 @@ std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) 
         planetSection(sheet, planet);
     }
     return std::move(sheet).lines();
+}
+
+std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {
+    std::vector<SheetRow> rows;
+    std::string section;
+    for (const SheetLine& line : lines) {
+        if (line.kind == SheetLine::Kind::Row) {
+            rows.push_back({section, line.label, line.value});
+        } else {
+            section = line.label;
+        }
+    }
+    return rows;
+}
+
+std::string oneLine(std::string text) {
+    while (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    std::string joined;
+    for (const char character : text) {
+        if (character == '\n') {
+            joined += " / ";
+        } else {
+            joined += character;
+        }
+    }
+    return joined;
+}
+
+std::string sheetText(const std::vector<SheetLine>& lines) {
+    std::string text;
+    for (const SheetRow& row : sheetRows(lines)) {
+        text += row.section + " | " + oneLine(row.label) + " | " + oneLine(row.value) + "\n";
+    }
+    return text;
 }
 
 }  // namespace quenaro

@@ -35,4 +35,23 @@ struct SheetLine {
 /// kilometres, else in miles.
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric);
 
+/// A row with the title it stands under: the last section or sub-section title above it.
+struct SheetRow {
+    std::string section;
+    std::string label;
+    std::string value;
+};
+
+/// The rows of the sheet's lines, each with its title.
+std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines);
+
+/// The text on one line: line breaks at the end (which only pad a label to its value's
+/// height) dropped, the others replaced by " / ".
+std::string oneLine(std::string text);
+
+/// The sheet as text: one "Section | Label | Value" line per row, each ending in a newline,
+/// labels and values on one line each (oneLine): "Moon | Moon Age | 10 days 3h 2m / Waxing
+/// Gibbous".
+std::string sheetText(const std::vector<SheetLine>& lines);
+
 }  // namespace quenaro

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "time/CivilCalendar.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
@@ -27,8 +28,8 @@ double SunriseScan::julianDay(int month, int day, int year) {
 
 double SunriseScan::lst(double longitudeRevolutions, double daysSinceJ2000, double zoneDays) {
     const double seconds = 24110.5 + 8640184.813 * daysSinceJ2000 / 36525.0 + 86636.6 * zoneDays +
-                           86400.0 * longitudeRevolutions;
-    return fractionalPart(seconds / 86400.0) * 360.0 * kDegreesToRadians;
+                           kSecondsPerDay * longitudeRevolutions;
+    return fractionalPart(seconds / kSecondsPerDay) * 360.0 * kDegreesToRadians;
 }
 
 double SunriseScan::sun(double daysSinceJ2000, double centuriesSince1900, double& rightAscension,

@@ -231,4 +231,14 @@ std::optional<Place> resolvePlace(std::string_view text) {
     return places.front();
 }
 
+std::string placeTitle(const Place& place) {
+    std::string title(place.name);
+    // GeoNames' first-order regions are numbers elsewhere, which nobody writes after a name.
+    if ((place.country == "US" || place.country == "CA") && !place.region.empty()) {
+        title.append(", ").append(place.region);
+    }
+    title.append(", ").append(place.countryName);
+    return title;
+}
+
 }  // namespace quenaro

@@ -52,4 +52,8 @@ std::vector<Place> searchPlaces(std::string_view query, std::size_t limit = 10);
 /// nothing when no place matches.
 std::optional<Place> resolvePlace(std::string_view text);
 
+/// The place's name as people write it: "Tromsø, Norway", with a US state's or a Canadian
+/// province's code after the name ("Springfield, IL, United States").
+std::string placeTitle(const Place& place);
+
 }  // namespace quenaro

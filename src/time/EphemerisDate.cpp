@@ -12,12 +12,14 @@
 #include "time/CivilCalendar.h"
 #include "time/DateOutOfRange.h"
 #include "time/Degrees.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
+/// kSecondsPerDay for the calendar's whole-second arithmetic.
+constexpr auto kWholeSecondsPerDay = static_cast<std::int64_t>(kSecondsPerDay);
 
 // The supported instants: [-9999-01-01 00:00:00 GMT, 10000-01-01 00:00:00 GMT), seconds.
 struct SupportedRange {
@@ -27,8 +29,8 @@ struct SupportedRange {
 
 const SupportedRange& supportedRange() {
     static const SupportedRange range{
-        static_cast<double>(daysFromCivil(-9999, 1, 1) * kSecondsPerDay),
-        static_cast<double>(daysFromCivil(10000, 1, 1) * kSecondsPerDay)};
+        static_cast<double>(daysFromCivil(-9999, 1, 1) * kWholeSecondsPerDay),
+        static_cast<double>(daysFromCivil(10000, 1, 1) * kWholeSecondsPerDay)};
     return range;
 }
 
@@ -66,8 +68,8 @@ double checkedWallTime(std::int64_t wallSeconds, double fraction) {
 // Calendar fields of a wall time in whole seconds since 2001-01-01 00:00:00 on some clock;
 // also gives its day number.
 CalendarFields fieldsOfWallTime(std::int64_t wallSeconds, std::int64_t& localDay) {
-    localDay = floorDiv(wallSeconds, kSecondsPerDay);
-    const int secondOfDay = static_cast<int>(wallSeconds - localDay * kSecondsPerDay);
+    localDay = floorDiv(wallSeconds, kWholeSecondsPerDay);
+    const int secondOfDay = static_cast<int>(wallSeconds - localDay * kWholeSecondsPerDay);
     const CivilDate date = civilFromDays(localDay);
     return CalendarFields{static_cast<int>(date.year),
                           date.month,
@@ -115,7 +117,7 @@ EphemerisDate EphemerisDate::dateWithYear(int year, unsigned month, unsigned day
         static_cast<int>(std::clamp<std::int64_t>(day, 1, daysInMonth(fieldYear, fieldMonth)));
     const std::int64_t localDay =
         daysFromCivil(fieldYear, fieldMonth, dayInMonth) + std::int64_t{day} - dayInMonth;
-    const std::int64_t wallSeconds = localDay * kSecondsPerDay + std::int64_t{hour} * 3600 +
+    const std::int64_t wallSeconds = localDay * kWholeSecondsPerDay + std::int64_t{hour} * 3600 +
                                      std::int64_t{minute} * 60 + std::int64_t{second};
     return EphemerisDate(zone.instantForWallTime(checkedWallTime(wallSeconds, 0.0)), zone);
 }
@@ -145,7 +147,7 @@ EphemerisDate EphemerisDate::dateByAddingYears(int years, int months, int days, 
     const int month = static_cast<int>(monthCount - year * 12) + 1;
     const int day = std::min(myComponents.day, daysInMonth(year, month));
     const std::int64_t localDay = daysFromCivil(year, month, day) + days;
-    const std::int64_t wallSeconds = localDay * kSecondsPerDay + myComponents.hour * 3600 +
+    const std::int64_t wallSeconds = localDay * kWholeSecondsPerDay + myComponents.hour * 3600 +
                                      myComponents.minute * 60 + myComponents.second;
     const double fraction = myTimeInterval - std::floor(myTimeInterval);
     const double elapsedSeconds =
@@ -168,12 +170,12 @@ EphemerisDate EphemerisDate::yesterday() const {
 }
 
 EphemerisDate EphemerisDate::startOfDay() const {
-    const double midnight = checkedWallTime(myLocalDay * kSecondsPerDay, 0.0);
+    const double midnight = checkedWallTime(myLocalDay * kWholeSecondsPerDay, 0.0);
     return EphemerisDate(myTimeZone.firstInstantAtOrAfterWallTime(midnight), myTimeZone);
 }
 
 EphemerisDate EphemerisDate::noon() const {
-    const double noon = checkedWallTime(myLocalDay * kSecondsPerDay + 12 * 3600, 0.0);
+    const double noon = checkedWallTime(myLocalDay * kWholeSecondsPerDay + 12 * 3600, 0.0);
     return EphemerisDate(myTimeZone.instantForWallTime(noon), myTimeZone);
 }
 
@@ -190,7 +192,7 @@ double EphemerisDate::julianDate() const {
     const CalendarFields& fields = myComponents;
     myJulianDate = julianDayNumber(fields.year, fields.month, fields.day) +
                    (fields.hour - 12) / 24.0 + fields.minute / 1440.0 +
-                   (fields.second - mySecondsFromGMT) / 86400.0;
+                   (fields.second - mySecondsFromGMT) / kSecondsPerDay;
     return myJulianDate;
 }
 

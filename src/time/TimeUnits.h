@@ -2,7 +2,8 @@
 
 namespace quenaro {
 
-/// Seconds in a day of the model's clock (UT, no leap seconds).
+/// Seconds in a day of Universal Time (and in a calendar day on a clock whose offset does
+/// not change that day).
 inline constexpr double kSecondsPerDay = 86400.0;
 
 }  // namespace quenaro

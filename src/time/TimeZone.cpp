@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "time/SystemZone.h"
+#include "time/ZoneRules.h"
 
 namespace quenaro {
 
 namespace {
 
 constexpr int kMaxFixedOffsetSeconds = 18 * 3600;
-// Seconds from the library's epoch, 1970-01-01, to the reference date, 2001-01-01.
+// Seconds from the rules' epoch, 1970-01-01, to the reference date, 2001-01-01.
 constexpr std::int64_t kReferenceDateSinceUnixEpoch = 978307200;
 // Larger magnitudes are refused before any conversion to an integer.
 constexpr double kMaxAbsSeconds = 1e15;
@@ -30,26 +30,19 @@ std::int64_t wholeSeconds(double secondsSinceReferenceDate, const char* what) {
     return static_cast<std::int64_t>(std::floor(secondsSinceReferenceDate));
 }
 
-cctz::time_point<cctz::seconds> instant(std::int64_t secondsSinceReferenceDate) {
-    return cctz::time_point<cctz::seconds>(
-        cctz::seconds(secondsSinceReferenceDate + kReferenceDateSinceUnixEpoch));
-}
-
-double secondsSinceReferenceDate(cctz::time_point<cctz::seconds> instant) {
-    return static_cast<double>(instant.time_since_epoch().count() - kReferenceDateSinceUnixEpoch);
+double secondsSinceReferenceDate(std::int64_t unixSeconds) {
+    return static_cast<double>(unixSeconds - kReferenceDateSinceUnixEpoch);
 }
 
 // The zone's reading of a wall time given in whole seconds since 2001-01-01 00:00:00 on its
-// clock. The library's civil times are a plain count of seconds from 1970-01-01 00:00:00, so
-// the wall time needs no calendar here: only the offsets are read.
-cctz::time_zone::civil_lookup wallTimeLookup(const cctz::time_zone& rules,
-                                             std::int64_t wallSeconds) {
-    return rules.lookup(cctz::civil_second() + (wallSeconds + kReferenceDateSinceUnixEpoch));
+// clock.
+WallTimeLookup wallTimeLookup(const ZoneRules& rules, std::int64_t wallSeconds) {
+    return zoneWallTimeLookup(rules, wallSeconds + kReferenceDateSinceUnixEpoch);
 }
 
 // True for text that can be an IANA zone name: components of letters, digits, '_', '+' and
-// '-', each starting with a letter, joined by '/'. Paths, "..", and the library's own
-// "file:" and "Fixed/" forms are not.
+// '-', each starting with a letter, joined by '/'. Paths, "..", and cctz's own "file:" and
+// "Fixed/" forms are not.
 bool looksLikeZoneName(std::string_view name) {
     if (name.empty() || name.size() > 255) {
         return false;
@@ -81,12 +74,7 @@ bool isDatabaseCopy(std::string_view name) {
 }
 
 TimeZone& defaultZoneStorage() {
-    static TimeZone zone = [] {
-        const char* tzVariable = std::getenv("TZ");
-        return systemZone(
-            tzVariable == nullptr ? std::nullopt : std::optional<std::string_view>(tzVariable),
-            "/etc");
-    }();
+    static TimeZone zone = systemDefaultZone();
     return zone;
 }
 
@@ -94,12 +82,15 @@ TimeZone& defaultZoneStorage() {
 
 TimeZone TimeZone::named(std::string_view ianaName) {
     const std::string name(ianaName);
-    cctz::time_zone rules;
-    if (!looksLikeZoneName(name) || isDatabaseCopy(name) || !cctz::load_time_zone(name, &rules)) {
+    const ZoneRules* rules = nullptr;
+    if (looksLikeZoneName(name) && !isDatabaseCopy(name)) {
+        rules = loadZoneRules(name);
+    }
+    if (rules == nullptr) {
         throw std::invalid_argument("Unknown time zone \"" + name +
                                     "\": expected an IANA zone name such as \"Europe/Berlin\"");
     }
-    return TimeZone(rules, true, 0);
+    return TimeZone(rules, 0);
 }
 
 TimeZone TimeZone::forSecondsFromGMT(int secondsFromGMT) {
@@ -108,7 +99,7 @@ TimeZone TimeZone::forSecondsFromGMT(int secondsFromGMT) {
                                     " s from GMT is out of range: expected -64800 to 64800 s "
                                     "(at most 18 hours)");
     }
-    return TimeZone(cctz::utc_time_zone(), false, secondsFromGMT);
+    return TimeZone(nullptr, secondsFromGMT);
 }
 
 TimeZone TimeZone::gmt() {
@@ -125,29 +116,29 @@ void TimeZone::setDefaultZone(const TimeZone& zone) {
 
 int TimeZone::secondsFromGMT(double secondsSinceReferenceDate) const {
     const std::int64_t instantSeconds = wholeSeconds(secondsSinceReferenceDate, "instant");
-    if (!named_) {
+    if (rules_ == nullptr) {
         return fixedOffsetSeconds_;
     }
-    return rules_.lookup(instant(instantSeconds)).offset;
+    return zoneOffsetAt(*rules_, instantSeconds + kReferenceDateSinceUnixEpoch);
 }
 
 double TimeZone::instantForWallTime(double wallSecondsSinceReferenceDate) const {
     const std::int64_t wallSeconds = wholeSeconds(wallSecondsSinceReferenceDate, "wall time");
     const double fraction = wallSecondsSinceReferenceDate - static_cast<double>(wallSeconds);
-    if (!named_) {
+    if (rules_ == nullptr) {
         return static_cast<double>(wallSeconds - fixedOffsetSeconds_) + fraction;
     }
     // In all three cases the offset before any change is the right one: the only one for a
     // unique wall time, and for a skipped time (which it moves forward by the gap) and a
     // repeated time (of which it gives the earlier instant) the one in force before the change.
-    return secondsSinceReferenceDate(wallTimeLookup(rules_, wallSeconds).pre) + fraction;
+    return secondsSinceReferenceDate(wallTimeLookup(*rules_, wallSeconds).pre) + fraction;
 }
 
 double TimeZone::firstInstantAtOrAfterWallTime(double wallSecondsSinceReferenceDate) const {
-    if (named_) {
+    if (rules_ != nullptr) {
         const std::int64_t wallSeconds = wholeSeconds(wallSecondsSinceReferenceDate, "wall time");
-        const cctz::time_zone::civil_lookup lookup = wallTimeLookup(rules_, wallSeconds);
-        if (lookup.kind == cctz::time_zone::civil_lookup::SKIPPED) {
+        const WallTimeLookup lookup = wallTimeLookup(*rules_, wallSeconds);
+        if (lookup.kind == WallTimeLookup::Kind::skipped) {
             return secondsSinceReferenceDate(lookup.trans);
         }
     }
@@ -155,8 +146,8 @@ double TimeZone::firstInstantAtOrAfterWallTime(double wallSecondsSinceReferenceD
 }
 
 std::string TimeZone::name() const {
-    if (named_) {
-        return rules_.name();
+    if (rules_ != nullptr) {
+        return zoneRulesName(*rules_);
     }
     if (fixedOffsetSeconds_ == 0) {
         return "GMT";

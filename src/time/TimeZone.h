@@ -1,16 +1,19 @@
 #pragma once
 
-#include <cctz/time_zone.h>
-
 #include <string>
 #include <string_view>
 
 namespace quenaro {
 
+/// The rules of a named zone, from the source chosen when building (time/ZoneRules.h).
+class ZoneRules;
+
 /// A time zone in which calendar fields are read: either a named zone of the system's IANA
 /// database (offsets follow its history, summer time included, and after the last change the
 /// database lists, the zone's lasting rule) or a fixed offset from GMT.
-/// A cheap value; named zones point into the process-wide database, which lives for the process.
+/// A cheap value; named zones point to their rules, loaded once and kept for the process. The
+/// rules come from the system's zone database (through cctz) in the native build, and from the
+/// browser's Intl.DateTimeFormat in WebAssembly (see time/ZoneRules.h).
 ///
 /// Instants and wall times are doubles of seconds since 2001-01-01 00:00:00 (GMT, respectively
 /// on the zone's clock). Operations taking them throw std::invalid_argument for a value that
@@ -55,12 +58,11 @@ class TimeZone {
     bool operator==(const TimeZone& other) const = default;
 
   private:
-    TimeZone(cctz::time_zone rules, bool named, int fixedOffsetSeconds)
-        : rules_(rules), named_(named), fixedOffsetSeconds_(fixedOffsetSeconds) {}
+    TimeZone(const ZoneRules* rules, int fixedOffsetSeconds)
+        : rules_(rules), fixedOffsetSeconds_(fixedOffsetSeconds) {}
 
-    cctz::time_zone rules_;   // a named zone's rules; UTC for a fixed offset
-    bool named_;              // false for a fixed offset
-    int fixedOffsetSeconds_;  // used only for a fixed offset
+    const ZoneRules* rules_;  // a named zone's rules; null for a fixed offset
+    int fixedOffsetSeconds_;  // 0 for a named zone
 };
 
 }  // namespace quenaro

@@ -6,7 +6,12 @@
 
 namespace quenaro {
 
-ArmillaryCache::ArmillaryCache() : scene_(starCatalog(), constellationLines()) {}
+ChartScene& ArmillaryCache::scene() {
+    if (!scene_) {
+        scene_.emplace(starCatalog(), constellationLines());
+    }
+    return *scene_;
+}
 
 void drawArmillary(const Ephemeris& model, const ArmillarySettings& settings,
                    const ArmillaryViewState& state, QSizeF size, QPainter& painter,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSizeF>
+#include <optional>
 #include <vector>
 
 #include "drawing/ChartDrawing.h"
@@ -18,24 +19,25 @@ class Ephemeris;
 /// the user turns the chart. Main thread only.
 class ArmillaryCache {
   public:
-    /// A cache for the application's star catalogue and constellation figures.
-    ArmillaryCache();
+    /// A cache for the application's star catalogue and constellation figures, read from
+    /// the resources when the chart is first drawn.
+    ArmillaryCache() = default;
     /// A cache for the catalogues given; they are kept by reference and must outlive it.
     ArmillaryCache(const std::vector<CatalogStar>& stars,
                    const std::vector<ConstellationPolyline>& figures)
-        : scene_(stars, figures) {}
+        : scene_(std::in_place, stars, figures) {}
     ArmillaryCache(std::vector<CatalogStar>&&, const std::vector<ConstellationPolyline>&) = delete;
     ArmillaryCache(const std::vector<CatalogStar>&, std::vector<ConstellationPolyline>&&) = delete;
 
-    ChartScene& scene() { return scene_; }
+    ChartScene& scene();
     QtCanvas& canvas() { return canvas_; }
 
     /// How many times the geometry has been built and the sky's picture drawn (diagnostics).
-    int geometryBuilds() const { return scene_.geometryBuilds(); }
+    int geometryBuilds() const { return scene_ ? scene_->geometryBuilds() : 0; }
     int pictureRenders() const { return canvas_.pictureRenders(); }
 
   private:
-    ChartScene scene_;
+    std::optional<ChartScene> scene_;
     QtCanvas canvas_;
 };
 

@@ -9,18 +9,17 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <functional>
+#include <string>
+#include <unordered_map>
 
+#include "drawing/Overloaded.h"
 #include "resources/Pictures.h"
 #include "views/ViewFonts.h"
 
 namespace quenaro {
 
 namespace {
-
-template <class... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
 
 QRectF qtRect(const Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
@@ -89,17 +88,38 @@ class QtFontMetrics : public TextMetrics {
         const QFontMetricsF& metrics = of(font);
         return {metrics.ascent(), metrics.descent(), metrics.capHeight(), metrics.lineSpacing()};
     }
+    /// Kept per text: the views set the same few texts frame after frame.
     double advance(FontRole font, std::string_view text) const override {
-        return of(font).horizontalAdvance(
+        auto& kept = advances_[font == FontRole::Bold ? 1 : 0];
+        const auto found = kept.find(text);
+        if (found != kept.end()) {
+            return found->second;
+        }
+        if (kept.size() >= kKeptAdvances) {
+            kept.clear();
+        }
+        const double advance = of(font).horizontalAdvance(
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        kept.emplace(std::string(text), advance);
+        return advance;
     }
 
   private:
     const QFontMetricsF& of(FontRole font) const {
         return font == FontRole::Bold ? bold_ : regular_;
     }
+    /// Texts whose advance is kept at most, per font (the sheet sets a few hundred).
+    static constexpr std::size_t kKeptAdvances = 4096;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>()(text);
+        }
+    };
+
     QFontMetricsF regular_;
     QFontMetricsF bold_;
+    mutable std::unordered_map<std::string, double, Hash, std::equal_to<>> advances_[2];
 };
 
 const QFont& qtFont(FontRole font) {
@@ -242,7 +262,11 @@ void QtCanvas::replay(const Drawing& drawing, QPainter& painter) {
                                               true);
                 },
                 [&painter](const draw::Clip& clip) {
-                    painter.setClipPath(qtPath(clip.path), Qt::IntersectClip);
+                    if (const std::optional<QRectF> rect = rectangleOf(clip.path)) {
+                        painter.setClipRect(*rect, Qt::IntersectClip);
+                    } else {
+                        painter.setClipPath(qtPath(clip.path), Qt::IntersectClip);
+                    }
                 },
                 [this, &drawing, &painter](const draw::Layer& layer) {
                     this->layer(layer, drawing.size(), painter);

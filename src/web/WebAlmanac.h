@@ -48,8 +48,11 @@ class WebAlmanac {
     std::string zoneName() const;
     /// Shows the figures in the named zone; false, nothing changed, for an unknown zone.
     bool setZone(const std::string& ianaName);
-    /// The device's own zone (the default).
+    /// The device's own zone (the default), as it was when the module started.
     static std::string deviceZone();
+    /// Places of the gazetteer whose name starts with the query, best first, at most `limit`:
+    /// a JSON array of {"name", "label", "latitude", "longitude", "zone", "population"}.
+    static std::string searchPlaces(const std::string& query, int limit);
     /// The zone at a position by the zone map (at sea the nautical zone, "Etc/GMT-9").
     static std::string zoneAt(double latitude, double longitude);
 
@@ -62,10 +65,6 @@ class WebAlmanac {
                           const std::string& lon, const std::string& place);
     /// The model's moment as wall time in the zone, as a link writes it ("2026-06-21T23:00").
     std::string linkDate() const;
-
-    /// Places of the gazetteer whose name starts with the query, best first, at most `limit`:
-    /// a JSON array of {"name", "label", "latitude", "longitude", "zone", "population"}.
-    static std::string searchPlaces(const std::string& query, int limit);
 
     // Texts.
     /// The model's date in the medium date and short time style ("Dec 7, 2026, 9:08 PM").
@@ -111,8 +110,9 @@ class WebAlmanac {
     double chartRotation() const;
 
     // The calculator.
-    /// A key of the keypad (digits 0-9, modes 100-105, signs 200/201, next 202, delete 203):
-    /// the entry changes and the position follows it.
+    /// A key of the keypad (digits 0-9, modes 100-105, signs 200/201, next 202, delete 203).
+    /// The table and the labels show the position of the entry at the model's moment and
+    /// place, so they follow the model at once.
     void calculatorKey(int tag);
     int calculatorMode() const;
     /// The entry as typed ("-10° 30'").
@@ -125,6 +125,8 @@ class WebAlmanac {
 
   private:
     void draw(const class Drawing& drawing);
+    /// The position of the calculator's entry at the model's moment and place.
+    AstrolabePosition calculatorPosition() const;
 
     Ephemeris model_;
     std::string placeName_;
@@ -135,10 +137,12 @@ class WebAlmanac {
     bool metric_ = true;
     DialInput dial_;
     DoubleTap chartTaps_;
+    // The catalogues compiled in, which the chart's scene holds by reference.
+    std::vector<CatalogStar> stars_;
+    std::vector<ConstellationPolyline> figures_;
     std::unique_ptr<ChartScene> chart_;
     std::unique_ptr<WebCanvas> canvas_;
     AstrolabeEntry entry_;
-    AstrolabePosition position_;
 };
 
 }  // namespace quenaro

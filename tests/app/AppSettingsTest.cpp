@@ -9,14 +9,41 @@
 #include <QVariant>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "AppTestSupport.h"
+#include "app/SettingsKeys.h"
 #include "support/CapturedLog.h"
 
 namespace quenaro {
 namespace {
 
 using testing::TemporarySettings;
+
+// The keys' constants name the keys of the settings file (README, Settings).
+TEST(AppSettings, KeyConstantsNameTheFilesKeys) {
+    const std::pair<QLatin1String, const char*> keys[] = {
+        {kFacingKey, "Facing"},
+        {kShowAltAzKey, "ShowAltAz"},
+        {kShowEclipticKey, "ShowEcliptic"},
+        {kShowRaDecKey, "ShowRaDec"},
+        {kShowConstellationLinesKey, "ShowConstellationLines"},
+        {kShowMinMagnitudeKey, "ShowMinMagnitude"},
+        {kShowCirclesKey, "ShowCircles"},
+        {kAudienceKey, "Audience"},
+        {kFollowLocationKey, "FollowLocation"},
+        {kUsePlaceTimeZoneKey, "UsePlaceTimeZone"},
+        {kLastLatKey, "LastLat"},
+        {kLastLonKey, "LastLon"},
+        {kPlaceNameKey, "PlaceName"},
+        {kPlaceZoneKey, "PlaceZone"},
+        {kNightModeKey, "NightMode"},
+        {kWindowSizeKey, "WindowSize"},
+    };
+    for (const auto& [constant, name] : keys) {
+        EXPECT_EQ(QString(constant), QString::fromLatin1(name));
+    }
+}
 
 TEST(AppSettings, AbsentKeysReadTheirRegisteredDefaults) {
     TemporarySettings temporary;
@@ -210,23 +237,23 @@ TEST(AppSettings, StoredPositionIsReadAllOrNothing) {
                 file.setValue("LastLon", row.longitude);
             }
         }
-        const std::optional<ObserverPlace> place = temporary.reopened().storedPlace();
+        const std::optional<PlaceWithOrigin> place = temporary.reopened().storedPlace();
         ASSERT_EQ(place.has_value(), row.used) << row.name;
         if (place) {
             EXPECT_EQ(place->latitudeDegrees, row.latitude.toDouble()) << row.name;
             EXPECT_EQ(place->longitudeDegrees, row.longitude.toDouble()) << row.name;
-            EXPECT_EQ(place->origin, ObserverPlace::Origin::Remembered) << row.name;
+            EXPECT_EQ(place->origin, PlaceWithOrigin::Origin::Remembered) << row.name;
         }
     }
 }
 
 TEST(AppSettings, StoringAPlaceWritesItsFourKeysToTheFileAtOnce) {
     TemporarySettings temporary;
-    ObserverPlace tromso{69.6489, 18.9551, QStringLiteral("Tromsø"), QStringLiteral("Europe/Oslo"),
-                         ObserverPlace::Origin::Chosen};
+    PlaceWithOrigin tromso{69.6489, 18.9551, QStringLiteral("Tromsø"),
+                           QStringLiteral("Europe/Oslo"), PlaceWithOrigin::Origin::Chosen};
     temporary.settings().storePlace(tromso);
     // Read by another reader of the file, without the writer's cache.
-    std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    std::optional<PlaceWithOrigin> stored = temporary.reopened().storedPlace();
     ASSERT_TRUE(stored.has_value());
     EXPECT_DOUBLE_EQ(stored->latitudeDegrees, 69.6489);
     EXPECT_DOUBLE_EQ(stored->longitudeDegrees, 18.9551);
@@ -234,7 +261,7 @@ TEST(AppSettings, StoringAPlaceWritesItsFourKeysToTheFileAtOnce) {
     EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
 
     // A place known by coordinates only drops the old name and zone.
-    temporary.settings().storePlace({-33.9, 18.4, {}, {}, ObserverPlace::Origin::Fix});
+    temporary.settings().storePlace({-33.9, 18.4, {}, {}, PlaceWithOrigin::Origin::Fix});
     stored = temporary.reopened().storedPlace();
     ASSERT_TRUE(stored.has_value());
     EXPECT_DOUBLE_EQ(stored->latitudeDegrees, -33.9);

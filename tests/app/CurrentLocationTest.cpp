@@ -12,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "app/CurrentLocation.h"
 #include "app/LocalizedStrings.h"
+#include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
 
 namespace quenaro {
@@ -51,15 +52,15 @@ TEST(CurrentLocation, StartsAtTheStoredPlaceOrTheFallbackAndSetsTheModelsBestKno
     ScriptedLocation first(empty.settings());
     EXPECT_EQ(first.location.bestLocation().latitudeDegrees, 45.0);
     EXPECT_EQ(first.location.bestLocation().longitudeDegrees, -90.0);
-    EXPECT_EQ(first.location.bestLocation().origin, ObserverPlace::Origin::Fallback);
+    EXPECT_EQ(first.location.bestLocation().origin, PlaceWithOrigin::Origin::Fallback);
     ASSERT_NE(first.source, nullptr);
     EXPECT_EQ(first.source->starts, 1);
 
     TemporarySettings stored;
-    stored.settings().storePlace({0.0, 0.0, {}, {}, ObserverPlace::Origin::Fix});
+    stored.settings().storePlace({0.0, 0.0, {}, {}, PlaceWithOrigin::Origin::Fix});
     ScriptedLocation second(stored.settings());
     EXPECT_EQ(second.location.bestLocation().latitudeDegrees, 0.0);
-    EXPECT_EQ(second.location.bestLocation().origin, ObserverPlace::Origin::Remembered);
+    EXPECT_EQ(second.location.bestLocation().origin, PlaceWithOrigin::Origin::Remembered);
     EXPECT_EQ(bestKnownPosition().latitudeDegrees, 0.0);
     EXPECT_EQ(bestKnownPosition().longitudeDegrees, 0.0);
 }
@@ -77,21 +78,21 @@ TEST(CurrentLocation, FixesFromAnNmeaLogAreAcceptedStoredAndAnnouncedInOrder) {
     ASSERT_NE(nmea, nullptr);
     QSignalSpy announced(&location, &CurrentLocation::changeLocationNotification);
     const auto place = [&announced](qsizetype index) {
-        return announced.at(index).at(0).value<ObserverPlace>();
+        return announced.at(index).at(0).value<PlaceWithOrigin>();
     };
     while ((announced.isEmpty() || place(announced.size() - 1).latitudeDegrees < 60.0) &&
            announced.wait(5000)) {
     }
     ASSERT_GE(announced.size(), 2);
-    const ObserverPlace berlin = place(0);
+    const PlaceWithOrigin berlin = place(0);
     EXPECT_NEAR(berlin.latitudeDegrees, 52.516667, 1e-6);
     EXPECT_NEAR(berlin.longitudeDegrees, 13.4, 1e-6);
-    EXPECT_EQ(berlin.origin, ObserverPlace::Origin::Fix);
-    const ObserverPlace tromso = place(announced.size() - 1);
+    EXPECT_EQ(berlin.origin, PlaceWithOrigin::Origin::Fix);
+    const PlaceWithOrigin tromso = place(announced.size() - 1);
     EXPECT_NEAR(tromso.latitudeDegrees, 69.6489, 1e-6);
     EXPECT_NEAR(tromso.longitudeDegrees, 18.9551, 1e-6);
 
-    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    const std::optional<PlaceWithOrigin> stored = temporary.reopened().storedPlace();
     ASSERT_TRUE(stored.has_value());
     EXPECT_NEAR(stored->latitudeDegrees, location.bestLocation().latitudeDegrees, 1e-12);
     EXPECT_NEAR(stored->longitudeDegrees, location.bestLocation().longitudeDegrees, 1e-12);
@@ -113,7 +114,7 @@ TEST(CurrentLocation, InvalidUpdatesChangeNothingWhileLessAccurateOnesAreTaken) 
         scripted.source->report(update);
     }
     EXPECT_EQ(announced.size(), 0);
-    EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Fallback);
+    EXPECT_EQ(scripted.location.bestLocation().origin, PlaceWithOrigin::Origin::Fallback);
     EXPECT_FALSE(temporary.reopened().storedPlace().has_value());
 
     QGeoPositionInfo precise = fix(10.0, 20.0);
@@ -133,12 +134,12 @@ TEST(CurrentLocation, APlaceChosenByHandStopsTheServiceUntilTheUserAsksForTheirL
     QSignalSpy announced(&scripted.location, &CurrentLocation::changeLocationNotification);
 
     scripted.location.choosePlace({69.6489, 18.9551, QStringLiteral("Tromsø"),
-                                   QStringLiteral("Europe/Oslo"), ObserverPlace::Origin::Fix});
+                                   QStringLiteral("Europe/Oslo"), PlaceWithOrigin::Origin::Fix});
     ASSERT_EQ(announced.size(), 1);
-    EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Chosen);
+    EXPECT_EQ(scripted.location.bestLocation().origin, PlaceWithOrigin::Origin::Chosen);
     EXPECT_EQ(scripted.source->stops, 1);
     EXPECT_FALSE(scripted.location.following());
-    EXPECT_FALSE(temporary.reopened().boolValue(QStringLiteral("FollowLocation")));
+    EXPECT_FALSE(temporary.reopened().boolValue(kFollowLocationKey));
 
     // A fix that was on its way is not taken.
     scripted.source->report(fix(1.0, 2.0));
@@ -150,15 +151,15 @@ TEST(CurrentLocation, APlaceChosenByHandStopsTheServiceUntilTheUserAsksForTheirL
         ScriptedLocation nextRun(temporary.settings());
         EXPECT_EQ(nextRun.source, nullptr);
         EXPECT_EQ(nextRun.location.bestLocation().name, QStringLiteral("Tromsø"));
-        EXPECT_EQ(nextRun.location.bestLocation().origin, ObserverPlace::Origin::Chosen);
+        EXPECT_EQ(nextRun.location.bestLocation().origin, PlaceWithOrigin::Origin::Chosen);
     }
 
     scripted.location.followLocation();
     EXPECT_EQ(scripted.source->starts, 2);
     scripted.source->report(fix(1.0, 2.0));
     EXPECT_EQ(announced.size(), 2);
-    EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Fix);
-    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("FollowLocation")));
+    EXPECT_EQ(scripted.location.bestLocation().origin, PlaceWithOrigin::Origin::Fix);
+    EXPECT_TRUE(temporary.reopened().boolValue(kFollowLocationKey));
 }
 
 TEST(CurrentLocation, EachKindOfFailureIsShownOnceWithItsText) {
@@ -186,7 +187,7 @@ TEST(CurrentLocation, EachKindOfFailureIsShownOnceWithItsText) {
     EXPECT_NE(localizedString("LocationDenied"), QStringLiteral("LocationDenied"));
     EXPECT_EQ(localizedString("NoSuchKey"), QStringLiteral("NoSuchKey"));
     // Nothing moved.
-    EXPECT_EQ(scripted.location.bestLocation().origin, ObserverPlace::Origin::Fallback);
+    EXPECT_EQ(scripted.location.bestLocation().origin, PlaceWithOrigin::Origin::Fallback);
 }
 
 }  // namespace

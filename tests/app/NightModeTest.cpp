@@ -16,6 +16,7 @@
 #include "ShellFixture.h"
 #include "app/NightVisionEffect.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "support/ImageColours.h"
 #include "views/ArmillaryView.h"
 #include "views/EphemerisView.h"
@@ -34,7 +35,7 @@ class NightMode : public testing::Shell {
   protected:
     void TearDown() override {
         // The application's palette is shared by every test.
-        temporary.settings().setBoolValue(QStringLiteral("NightMode"), false);
+        temporary.settings().setBoolValue(kNightModeKey, false);
     }
 
     QAction* nightModeAction() const {
@@ -79,7 +80,7 @@ TEST_F(NightMode, TheToggleTurnsEverythingRedAndBackAndIsStored) {
     }
 
     action->trigger();
-    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("NightMode")));
+    EXPECT_TRUE(temporary.reopened().boolValue(kNightModeKey));
     for (QWidget* view : views()) {
         EXPECT_TRUE(nightVision(*view)) << view->objectName().toStdString();
     }
@@ -106,7 +107,7 @@ TEST_F(NightMode, TheToggleTurnsEverythingRedAndBackAndIsStored) {
     EXPECT_TRUE(red(componentPeaks(alert.grab().toImage())));
 
     action->trigger();
-    EXPECT_FALSE(temporary.reopened().boolValue(QStringLiteral("NightMode")));
+    EXPECT_FALSE(temporary.reopened().boolValue(kNightModeKey));
     EXPECT_EQ(QApplication::palette(), dayPalette);
     for (QWidget* view : views()) {
         EXPECT_FALSE(nightVision(*view));
@@ -132,7 +133,7 @@ TEST_F(NightMode, TheShortcutToggles) {
 class StoredNightMode : public NightMode {
   protected:
     void SetUp() override {
-        temporary.settings().setBoolValue(QStringLiteral("NightMode"), true);
+        temporary.settings().setBoolValue(kNightModeKey, true);
         NightMode::SetUp();
     }
 };

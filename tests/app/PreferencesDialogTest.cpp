@@ -17,6 +17,7 @@
 #include "ShellFixture.h"
 #include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "views/ArmillaryView.h"
 
 namespace quenaro {
@@ -25,8 +26,8 @@ namespace {
 using testing::Shell;
 using testing::TemporarySettings;
 
-const QStringList kLayerKeys{"ShowAltAz", "ShowCircles", "ShowEcliptic", "ShowRaDec",
-                             "ShowConstellationLines"};
+const QStringList kLayerKeys{kShowAltAzKey, kShowCirclesKey, kShowEclipticKey, kShowRaDecKey,
+                             kShowConstellationLinesKey};
 
 TEST(PreferencesDialog, ShowsTheSettingsAsTheyReadWithDefaultsForInvalidValues) {
     TemporarySettings temporary;
@@ -39,10 +40,10 @@ TEST(PreferencesDialog, ShowsTheSettingsAsTheyReadWithDefaultsForInvalidValues) 
     }
     AppSettings settings(temporary.path());
     PreferencesDialog dialog(settings);
-    EXPECT_FALSE(dialog.layerBox("ShowAltAz")->isChecked());
-    EXPECT_FALSE(dialog.layerBox("ShowCircles")->isChecked());
-    EXPECT_TRUE(dialog.layerBox("ShowEcliptic")->isChecked());
-    EXPECT_EQ(dialog.layerBox("Facing"), nullptr);
+    EXPECT_FALSE(dialog.layerBox(kShowAltAzKey)->isChecked());
+    EXPECT_FALSE(dialog.layerBox(kShowCirclesKey)->isChecked());
+    EXPECT_TRUE(dialog.layerBox(kShowEclipticKey)->isChecked());
+    EXPECT_EQ(dialog.layerBox(kFacingKey), nullptr);
     EXPECT_EQ(dialog.magnitudeSlider()->value(), 45);
     EXPECT_EQ(dialog.magnitudeSlider()->minimum(), 10);
     EXPECT_EQ(dialog.magnitudeSlider()->maximum(), 65);
@@ -64,13 +65,13 @@ TEST(PreferencesDialog, EveryChangeIsWrittenAtOnceAndAnnounced) {
         EXPECT_EQ(temporary.reopened().boolValue(key), !before) << key.toStdString();
     }
     dialog.magnitudeSlider()->setValue(62);
-    EXPECT_DOUBLE_EQ(temporary.reopened().numberValue("ShowMinMagnitude"), 6.2);
+    EXPECT_DOUBLE_EQ(temporary.reopened().numberValue(kShowMinMagnitudeKey), 6.2);
     dialog.magnitudeSlider()->setValue(10);
-    EXPECT_DOUBLE_EQ(temporary.reopened().numberValue("ShowMinMagnitude"), 1.0);
+    EXPECT_DOUBLE_EQ(temporary.reopened().numberValue(kShowMinMagnitudeKey), 1.0);
     QTest::mouseClick(dialog.audienceButton(kAudiencePlanetaryHours), Qt::LeftButton);
-    EXPECT_EQ(temporary.reopened().intValue("Audience"), kAudiencePlanetaryHours);
+    EXPECT_EQ(temporary.reopened().intValue(kAudienceKey), kAudiencePlanetaryHours);
     QTest::mouseClick(dialog.audienceButton(kAudienceDateOnly), Qt::LeftButton);
-    EXPECT_EQ(temporary.reopened().intValue("Audience"), kAudienceDateOnly);
+    EXPECT_EQ(temporary.reopened().intValue(kAudienceKey), kAudienceDateOnly);
     EXPECT_EQ(changes.count(), kLayerKeys.size() + 4);
 
     QTest::mouseClick(dialog.restoreDefaultsButton(), Qt::LeftButton);
@@ -79,9 +80,9 @@ TEST(PreferencesDialog, EveryChangeIsWrittenAtOnceAndAnnounced) {
         EXPECT_EQ(reread.boolValue(key), AppSettings::registeredDefault(key).toBool());
         EXPECT_EQ(dialog.layerBox(key)->isChecked(), reread.boolValue(key));
     }
-    EXPECT_DOUBLE_EQ(reread.numberValue("ShowMinMagnitude"), 4.5);
+    EXPECT_DOUBLE_EQ(reread.numberValue(kShowMinMagnitudeKey), 4.5);
     EXPECT_EQ(dialog.magnitudeSlider()->value(), 45);
-    EXPECT_EQ(reread.intValue("Audience"), kAudienceJulianDate);
+    EXPECT_EQ(reread.intValue(kAudienceKey), kAudienceJulianDate);
     EXPECT_TRUE(dialog.audienceButton(kAudienceJulianDate)->isChecked());
     const QStringList stored = QSettings(temporary.path(), QSettings::IniFormat).allKeys();
     EXPECT_TRUE(stored.isEmpty()) << stored.join(' ').toStdString();
@@ -125,7 +126,7 @@ TEST_F(Shell, ThePreferencesChangeTheDrawnChartAndItsCaches) {
     EXPECT_EQ(chart->grab().toImage(), before);  // nothing changed: nothing rebuilt
     EXPECT_EQ(chart->cache().geometryBuilds(), builds);
 
-    QTest::mouseClick(dialog.layerBox("ShowRaDec"), Qt::LeftButton);
+    QTest::mouseClick(dialog.layerBox(kShowRaDecKey), Qt::LeftButton);
     EXPECT_FALSE(chart->settings().showRaDec);
     const QImage withoutGrid = chart->grab().toImage();
     EXPECT_NE(withoutGrid, before);

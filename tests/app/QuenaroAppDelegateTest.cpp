@@ -25,6 +25,7 @@
 #include "app/OrreryScreen.h"
 #include "app/PlaceDialog.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "calc/AstrolabeCalc.h"
 #include "model/Ephemeris.h"
 #include "views/ArmillaryView.h"
@@ -188,7 +189,7 @@ TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {
     EXPECT_EQ(ui->ephemeris->longitude(), 18.9551);
     EXPECT_EQ(source->stops, 1);
     EXPECT_TRUE(ui->orreryScreen->placeButton()->text().contains(QStringLiteral("chosen")));
-    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    const std::optional<PlaceWithOrigin> stored = temporary.reopened().storedPlace();
     EXPECT_EQ(stored->latitudeDegrees, 69.6489);
     // Typed coordinates take the zone the zone map gives there.
     EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
@@ -206,7 +207,7 @@ TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {
     EXPECT_NEAR(ui->ephemeris->latitude(), 69.6489, 1e-4);
     EXPECT_NEAR(ui->ephemeris->longitude(), 18.9551, 1e-4);
     EXPECT_TRUE(ui->orreryScreen->placeButton()->text().startsWith(QStringLiteral("Tromsø")));
-    const std::optional<ObserverPlace> stored = temporary.reopened().storedPlace();
+    const std::optional<PlaceWithOrigin> stored = temporary.reopened().storedPlace();
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->name, QStringLiteral("Tromsø"));
     EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
@@ -216,7 +217,7 @@ TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {
 TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
     ui->currentLocation->choosePlace({69.6489, 18.9551, QStringLiteral("Tromsø"),
                                       QStringLiteral("Europe/Oslo"),
-                                      ObserverPlace::Origin::Chosen});
+                                      PlaceWithOrigin::Origin::Chosen});
     EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
 
     delegate().setUsePlaceTimeZone(true);
@@ -228,7 +229,7 @@ TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
 
     delegate().setUsePlaceTimeZone(false);
     EXPECT_EQ(ui->ephemeris->date().timeZone(), TimeZone::gmt());
-    EXPECT_TRUE(temporary.reopened().boolValue(QStringLiteral("UsePlaceTimeZone")) == false);
+    EXPECT_TRUE(temporary.reopened().boolValue(kUsePlaceTimeZoneKey) == false);
 }
 
 /// Records which top-level widgets are asked to repaint, in order.

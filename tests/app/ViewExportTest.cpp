@@ -14,6 +14,7 @@
 
 #include "ShellFixture.h"
 #include "app/QuenaroWindow.h"
+#include "app/SettingsKeys.h"
 #include "support/ImageColours.h"
 #include "views/ArmillaryView.h"
 #include "views/OrreryView.h"
@@ -30,9 +31,7 @@ class ViewExport : public testing::Shell {
         };
         Shell::SetUp();
     }
-    void TearDown() override {
-        temporary.settings().setBoolValue(QStringLiteral("NightMode"), false);
-    }
+    void TearDown() override { temporary.settings().setBoolValue(kNightModeKey, false); }
 
     QAction* exportAction() const {
         return ui->window->findChild<QAction*>(QStringLiteral("exportViewAction"));
@@ -84,10 +83,10 @@ TEST_F(ViewExport, TheOrreryAndSkyTabsWriteTheirViewsAtTheirSizesOnScreenRedAtNi
     showTab(0);
     const QSize onScreen = ui->orreryView->size();
     ASSERT_FALSE(onScreen.isEmpty());
-    temporary.settings().setBoolValue(QStringLiteral("NightMode"), true);
+    temporary.settings().setBoolValue(kNightModeKey, true);
     // The dial as it shows: with Audience 1 the planetary-hour box stands in its top-left
     // corner, outside the disc, where the picture is otherwise transparent.
-    temporary.settings().setIntValue(QStringLiteral("Audience"), 1);
+    temporary.settings().setIntValue(kAudienceKey, 1);
     answer = file("night.png");
     exportAction()->trigger();
     const QImage image(answer);
@@ -97,7 +96,7 @@ TEST_F(ViewExport, TheOrreryAndSkyTabsWriteTheirViewsAtTheirSizesOnScreenRedAtNi
     EXPECT_LE(peaks.blue, testing::kNightVisionTolerance);
     EXPECT_GT(peaks.red, 200);
     EXPECT_EQ(qAlpha(image.pixel(44, 16)), 255);  // the box's middle, (22, 8) points
-    temporary.settings().setIntValue(QStringLiteral("Audience"), 0);
+    temporary.settings().setIntValue(kAudienceKey, 0);
     answer = file("night-julian.png");
     exportAction()->trigger();
     EXPECT_EQ(qAlpha(QImage(answer).pixel(44, 16)), 0);

@@ -12,6 +12,7 @@
 #include "drawing/CompassLabels.h"
 #include "model/Coordinate.h"
 #include "model/Ephemeris.h"
+#include "support/BerlinEvening.h"
 #include "time/TimeZone.h"
 
 namespace quenaro {
@@ -19,11 +20,7 @@ namespace {
 
 constexpr double kRadius = 160.0;
 
-Ephemeris berlinEvening() {
-    return Ephemeris(
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
-        13.4);
-}
+using testing::berlinEvening;
 
 TEST(ArmillaryProjection, ZenithAtTheCentreHorizonAtTheRimSouthDownWestRight) {
     struct Row {

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "drawing/Overloaded.h"
 #include "resources/PictureNames.h"
 
 namespace quenaro::testing {
 
 namespace {
-
-template <class... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
 
 class Checker {
   public:

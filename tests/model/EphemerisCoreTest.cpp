@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ModelTestSupport.h"
+#include "support/BerlinEvening.h"
 #include "time/Degrees.h"
 
 namespace quenaro {
@@ -115,7 +116,7 @@ TEST(EphemerisFrames, EclipticRoundTripRecoversLongitudeAndLatitude) {
 }
 
 TEST(EphemerisFrames, TopocentricMoonIsDisplacedByUpToItsParallax) {
-    Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    Ephemeris model = testing::berlinEvening();
     const Coordinate geocentric = model.moonCoordinate();
     Coordinate topocentric = geocentric;
     model.correctPosition(topocentric, 0.0);

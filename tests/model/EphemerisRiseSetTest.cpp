@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "ModelTestSupport.h"
+#include "support/BerlinEvening.h"
 #include "time/Degrees.h"
 
 namespace quenaro {
@@ -62,13 +63,13 @@ void expectEventsAt(const Ephemeris& model, int object) {
 }
 
 TEST(EphemerisRiseSet, SunEventsPutTheSunOnTheHorizonAndMeridian) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
+    expectEventsAt(testing::berlinEvening(), Ephemeris::Sun);
     expectEventsAt(modelAt(2026, 6, 21, 12, 0, "Australia/Sydney", -33.87, 151.21), Ephemeris::Sun);
     expectEventsAt(modelAt(2026, 3, 29, 12, 0, "Europe/Berlin", 52.5, 13.4), Ephemeris::Sun);
 }
 
 TEST(EphemerisRiseSet, MoonEventsUseItsGeocentricPositionAndTheParallaxThere) {
-    expectEventsAt(modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4), Ephemeris::Moon);
+    expectEventsAt(testing::berlinEvening(), Ephemeris::Moon);
     expectEventsAt(modelAt(2026, 5, 15, 23, 59, "UTC", 70.0, 0.0), Ephemeris::Moon);
 }
 
@@ -135,7 +136,7 @@ static_assert(Ephemeris::TransitEvent == 2 && Ephemeris::CivilDawn == 3 &&
               Ephemeris::AstronomicalDusk == 8);
 
 TEST(EphemerisRiseSet, EventCodesSelectKindAndElement) {
-    const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     EXPECT_FALSE(model.calcRiseSet(9, Ephemeris::Sun).has_value());
     EXPECT_FALSE(model.calcRiseSet(-1, Ephemeris::Sun).has_value());
     const auto civil = model.calcTimes(Ephemeris::CivilTwilight, Ephemeris::Sun);
@@ -211,7 +212,7 @@ TEST(EphemerisRiseSet, EveryDayOf2026HasItsEventsUpTo40Degrees) {
 }
 
 TEST(EphemerisRiseSet, ObjectsWithoutAPositionAreRejected) {
-    const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     for (int object : {-1, 4, 8, 11}) {
         SCOPED_TRACE(object);
         try {
@@ -221,6 +222,55 @@ TEST(EphemerisRiseSet, ObjectsWithoutAPositionAreRejected) {
             EXPECT_NE(std::string(error.what()).find("object code"), std::string::npos);
         }
     }
+}
+
+// Above the altitude all day, below it all day, or neither: a polar day and a polar night at
+// Tromsø (69.65 N), where the Sun neither rises nor sets, and an ordinary day at Berlin.
+TEST(IsAboveEventAltitude, PolarDayPolarNightAndAnOrdinaryDay) {
+    struct Row {
+        const char* name;
+        Ephemeris model;
+        int altitudeKind;
+        bool above;
+        bool withoutCrossings;
+    };
+    const Ephemeris tromsoJuneNoon = modelAt(2026, 6, 21, 12, 0, "Europe/Oslo", 69.65, 18.96);
+    const Ephemeris tromsoJuneMidnight = modelAt(2026, 6, 21, 0, 30, "Europe/Oslo", 69.65, 18.96);
+    const Ephemeris tromsoDecemberNoon = modelAt(2026, 12, 21, 12, 0, "Europe/Oslo", 69.65, 18.96);
+    const Ephemeris tromsoDecemberMidnight =
+        modelAt(2026, 12, 21, 0, 30, "Europe/Oslo", 69.65, 18.96);
+    const Ephemeris berlinNoon = modelAt(2026, 3, 16, 12, 0, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris berlinMidnight = modelAt(2026, 3, 16, 0, 30, "Europe/Berlin", 52.5, 13.4);
+    const Row rows[] = {
+        {"polar day, noon", tromsoJuneNoon, Ephemeris::HorizonAltitude, true, true},
+        {"polar day, midnight", tromsoJuneMidnight, Ephemeris::HorizonAltitude, true, true},
+        {"polar night, noon", tromsoDecemberNoon, Ephemeris::HorizonAltitude, false, true},
+        {"polar night, midnight", tromsoDecemberMidnight, Ephemeris::HorizonAltitude, false, true},
+        // At noon of the polar night the Sun stands about 3 degrees below the horizon: above
+        // the civil twilight's -6, which it crosses that day.
+        {"polar night, noon, civil", tromsoDecemberNoon, Ephemeris::CivilTwilight, true, false},
+        {"ordinary day, noon", berlinNoon, Ephemeris::HorizonAltitude, true, false},
+        {"ordinary day, midnight", berlinMidnight, Ephemeris::HorizonAltitude, false, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.model.isAboveEventAltitude(row.altitudeKind, Ephemeris::Sun), row.above)
+            << row.name;
+        if (row.withoutCrossings) {
+            EXPECT_THROW(row.model.calcTimes(row.altitudeKind, Ephemeris::Sun),
+                         NoRisesOrSetsCalculable)
+                << row.name;
+        } else {
+            EXPECT_NO_THROW(row.model.calcTimes(row.altitudeKind, Ephemeris::Sun)) << row.name;
+        }
+        // The same answer as the Sun's altitude against the kind's altitude.
+        Ephemeris model = row.model;
+        EXPECT_EQ(
+            model.sunCoordinate().altitude > model.eventAltitude(row.altitudeKind, Ephemeris::Sun),
+            row.above)
+            << row.name;
+    }
+    EXPECT_THROW(berlinNoon.isAboveEventAltitude(Ephemeris::HorizonAltitude, Ephemeris::Earth),
+                 std::out_of_range);
 }
 
 TEST(SunriseScan, AgreesWithTheModelAndGivesAzimuths) {

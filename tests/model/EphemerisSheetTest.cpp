@@ -14,6 +14,7 @@
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
 #include "model/ObserverPosition.h"
+#include "support/BerlinEvening.h"
 #include "time/DateText.h"
 
 namespace quenaro {
@@ -21,19 +22,25 @@ namespace {
 
 using testing::modelAt;
 
-/// The figures for a wall time in a zone at a place, which first becomes the best known
-/// position (the night hours end at the next sunrise there, as in the command line).
+/// The figures of the model, whose place first becomes the best known position (the night
+/// hours end at the next sunrise there, as in the command line).
+EphemerisFigures figuresOf(const Ephemeris& model) {
+    setBestKnownPosition({model.latitude(), model.longitude()});
+    return computeFigures(model);
+}
+
+/// The figures for a wall time in a zone at a place, as figuresOf().
 EphemerisFigures figuresAt(int year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                            const char* zoneName, double latitudeDegrees, double longitudeDegrees) {
-    setBestKnownPosition({latitudeDegrees, longitudeDegrees});
-    return computeFigures(
+    return figuresOf(
         modelAt(year, month, day, hour, minute, zoneName, latitudeDegrees, longitudeDegrees));
 }
 
-// 52.5 N 13.4 E on 2026-12-07 at 21:08 CET (20:08 GMT); 33.87 S 151.21 E at 21:08 AEDT
-// (+11:00, 10:08 GMT); 69.65 N 18.96 E on 2026-06-21 at 12:00 CEST, the midnight Sun.
+// The Berlin evening, 52.5 N 13.4 E on 2026-12-07 at 21:08 CET (20:08 GMT); 33.87 S 151.21 E
+// at 21:08 AEDT (+11:00, 10:08 GMT); 69.65 N 18.96 E on 2026-06-21 at 12:00 CEST, the midnight
+// Sun.
 EphemerisFigures berlin() {
-    return figuresAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    return figuresOf(testing::berlinEvening());
 }
 EphemerisFigures sydney() {
     return figuresAt(2026, 12, 7, 21, 8, "Australia/Sydney", -33.87, 151.21);
@@ -173,7 +180,7 @@ double at(const std::optional<EphemerisDate>& date) {
 // 2 minutes on the zone's clock.
 TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     const EphemerisFigures figures = berlin();
-    const Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     EXPECT_EQ(at(figures.sun.times.rise), at(model.sunRise()));
     EXPECT_EQ(at(figures.sun.times.transit), at(model.sunTransit()));
     EXPECT_EQ(at(figures.sun.times.set), at(model.sunSet()));

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ModelTestSupport.h"
+#include "support/BerlinEvening.h"
 
 namespace quenaro {
 namespace {
@@ -26,7 +27,7 @@ TEST(EphemerisSun, PositionAtJ2000) {
 }
 
 TEST(EphemerisSun, RepeatedRequestsGiveEqualRecords) {
-    Ephemeris model = modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    Ephemeris model = testing::berlinEvening();
     const Coordinate first = model.sunCoordinate();
     const Coordinate second = model.sunCoordinate();
     EXPECT_EQ(first.altitude, second.altitude);
@@ -121,7 +122,7 @@ namespace quenaro {
 namespace {
 
 TEST(EphemerisPlanets, OneCalculationGivesBothCoordinatesOfThePlanetOperations) {
-    const Ephemeris model = testing::modelAt(2026, 12, 7, 21, 8, "Europe/Berlin", 52.5, 13.4);
+    const Ephemeris model = testing::berlinEvening();
     const Coordinate venus = model.planetEclipticPosition(Ephemeris::Venus);
     EXPECT_EQ(venus.latitude, model.venusLatitude());
     EXPECT_EQ(venus.longitude, model.venusLongitude());

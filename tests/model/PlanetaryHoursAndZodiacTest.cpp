@@ -73,6 +73,36 @@ TEST(PlanetaryHours, NegativeArgumentsWrapAround) {
               Ephemeris::Venus);  // -2^31 = 5 mod 7
 }
 
+// The one rule for the hour rulers: the day's ruler at its first hour, then one place back
+// through the Chaldean order each hour, running on from the 24th hour of a day to the first
+// of the next.
+TEST(PlanetaryHours, HourRulersStepBackThroughTheChaldeanOrderAcrossDays) {
+    const auto chaldeanPosition = [](int planet) {
+        for (int position = 0; position < 7; ++position) {
+            if (Ephemeris::chaledeanPlanet(position) == planet) {
+                return position;
+            }
+        }
+        return -1;
+    };
+    for (int day = 0; day < 7; ++day) {
+        EXPECT_EQ(Ephemeris::hourRuler(0, day), Ephemeris::planetForWeekDay(day)) << day;
+        for (int hour = 1; hour < 24; ++hour) {
+            EXPECT_EQ(Ephemeris::hourRuler(hour, day),
+                      Ephemeris::chaledeanPlanet(
+                          chaldeanPosition(Ephemeris::hourRuler(hour - 1, day)) - 1))
+                << day << " " << hour;
+        }
+        EXPECT_EQ(Ephemeris::hourRuler(0, day + 1),
+                  Ephemeris::chaledeanPlanet(chaldeanPosition(Ephemeris::hourRuler(23, day)) - 1))
+            << day;
+    }
+    // Taken cyclically, without overflow.
+    EXPECT_EQ(
+        Ephemeris::hourRuler(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()),
+        Ephemeris::Venus);
+}
+
 TEST(PlanetaryHours, PlanetSymbols) {
     EXPECT_EQ(Ephemeris::symbolForPlanet(-1), "");
     EXPECT_EQ(Ephemeris::symbolForPlanet(11), "X");

@@ -5,8 +5,20 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "time/EphemerisDate.h"
+#include "time/ZoneRules.h"
+#include "support/CapturedLog.h"
+
+#if defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+
+// The zone Intl.DateTimeFormat resolves for the system, written into the buffer.
+EM_JS(void, quenaro_test_intl_system_zone, (char* buffer, int size), {
+    stringToUTF8(new Intl.DateTimeFormat().resolvedOptions().timeZone || "", buffer, size);
+});
+#endif
 
 namespace quenaro {
 namespace {
@@ -24,7 +36,7 @@ TEST(TimeZoneTest, UnknownNamesAreRefusedWithTheNameAndAnExample) {
     for (const char* notAName :
          {"", "/usr/share/zoneinfo/Europe/Berlin", "../zoneinfo/UTC", "Europe/../UTC", "Europe",
           "localtime", "posix/Europe/Berlin", "right/UTC", "zone.tab", "file:UTC",
-          "Fixed/UTC+01:00:00", "Europe//Berlin", "Europe/Berlin/"}) {
+          "Fixed/UTC+01:00:00", "Europe//Berlin", "Europe/Berlin/", "europe/berlin", "UTc"}) {
         EXPECT_THROW(TimeZone::named(notAName), std::invalid_argument) << notAName;
     }
 }
@@ -103,6 +115,27 @@ TEST(TimeZoneTest, DefaultZoneCanBeReplaced) {
     EXPECT_EQ(date.timeZone().name(), "Asia/Kathmandu");
     EXPECT_EQ(date.minuteOfHour(), 45);
 }
+
+#if defined(__EMSCRIPTEN__)
+// In WebAssembly the system's zone is the one Intl.DateTimeFormat resolves (under Node, the one
+// TZ or the machine names), by the name Intl gives it ("Asia/Calcutta" for TZ=Asia/Kolkata); UTC
+// when that is no zone Intl knows (Node's "Etc/Unknown" for an empty TZ, nothing for an unknown
+// one), with one line in the diagnostic log.
+TEST(TimeZoneTest, SystemZoneIsTheOneIntlResolves) {
+    char resolved[256] = {};
+    quenaro_test_intl_system_zone(resolved, static_cast<int>(sizeof resolved));
+    const std::string intlZone = resolved;
+    bool known = true;
+    try {
+        TimeZone::named(intlZone);
+    } catch (const std::invalid_argument&) {
+        known = false;
+    }
+    testing::CapturedLog log;
+    EXPECT_EQ(systemDefaultZone().name(), known ? intlZone : "UTC");
+    EXPECT_EQ(log.lines.size(), known ? 0u : 1u);
+}
+#endif
 
 }  // namespace
 }  // namespace quenaro

@@ -15,6 +15,7 @@
 #include "PaintRecorder.h"
 #include "drawing/ArmillaryProjection.h"
 #include "model/Ephemeris.h"
+#include "support/BerlinEvening.h"
 #include "time/TimeZone.h"
 #include "views/ArmillaryPainter.h"
 
@@ -29,11 +30,7 @@ constexpr double kSide = 320.0;
 const std::vector<CatalogStar> kNoStars;
 const std::vector<ConstellationPolyline> kNoFigures;
 
-Ephemeris berlinEvening() {
-    return Ephemeris(
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
-        13.4);
-}
+using testing::berlinEvening;
 
 /// What one drawing of the chart is made of.
 struct Scene {

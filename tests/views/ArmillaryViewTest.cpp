@@ -13,7 +13,7 @@
 #include <numbers>
 
 #include "model/Ephemeris.h"
-#include "time/TimeZone.h"
+#include "support/BerlinEvening.h"
 #include "views/ArmillaryPainter.h"
 #include "views/ArmillaryView.h"
 
@@ -37,9 +37,7 @@ class ArmillaryViewInput : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
-    Ephemeris model{
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
-        13.4};
+    Ephemeris model = testing::berlinEvening();
     ArmillaryView view{ArmillarySettings()};
 };
 

@@ -9,8 +9,8 @@
 #include <QPixmap>
 
 #include "model/Ephemeris.h"
+#include "support/BerlinEvening.h"
 #include "support/ImageColours.h"
-#include "time/TimeZone.h"
 #include "views/NightVision.h"
 #include "views/TimelineView.h"
 #include "views/ViewPainter.h"
@@ -138,9 +138,7 @@ class NightView : public ::testing::Test {
         return image;
     }
 
-    Ephemeris model{
-        EphemerisDate::dateWithYear(2026, 12, 7, 21, 8, 0, TimeZone::named("Europe/Berlin")), 52.5,
-        13.4};
+    Ephemeris model = testing::berlinEvening();
     TimelineView view;
 };
 

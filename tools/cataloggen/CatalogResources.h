@@ -22,4 +22,16 @@ namespace quenaro::cataloggen {
 std::vector<tablegen::GeneratedFile> generateCatalogResources(
     const std::filesystem::path& dataDirectory);
 
+/// Generates the same catalogues as C++ tables, for builds that read no property lists (the
+/// WebAssembly build), each named by its path relative to the project's source folder:
+/// - `src/catalog/tables/StarCatalogTable.cpp`: the stars of `bright_stars.tsv` in the data's
+///   order;
+/// - `src/catalog/tables/ConstellationLinesTable.cpp`: the vertices of `constellation_lines.tsv`
+///   polyline after polyline, and the number of vertices of each polyline.
+/// Each number is the float the property list's reader makes of the same value (the double,
+/// narrowed), written in its shortest form that reads back to that float. The same checks and
+/// errors as generateCatalogResources.
+std::vector<tablegen::GeneratedFile> generateCatalogTables(
+    const std::filesystem::path& dataDirectory);
+
 }  // namespace quenaro::cataloggen

@@ -1,4 +1,5 @@
-// quenaro_cataloggen: writes the star catalogue and constellation resources from the shared data.
+// quenaro_cataloggen: writes the star catalogue and constellation resources, and their C++
+// tables, from the shared data.
 // Usage: quenaro_cataloggen <shared data folder> <project source folder>
 
 #include <exception>
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     try {
         quenaro::tablegen::writeGeneratedFiles(
             argv[2], quenaro::cataloggen::generateCatalogResources(argv[1]));
+        quenaro::tablegen::writeGeneratedFiles(
+            argv[2], quenaro::cataloggen::generateCatalogTables(argv[1]));
     } catch (const std::exception& error) {
         std::cerr << "quenaro_cataloggen: " << error.what() << "\n";
         return 1;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "base/DoubleFromChars.h"
+
 namespace quenaro::tablegen {
 
 namespace {
@@ -66,7 +68,7 @@ TsvTable readTsvTable(const std::filesystem::path& path, std::size_t fieldCount)
 std::optional<double> finiteDecimal(std::string_view text) {
     double value = 0.0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    const auto [stop, error] = doubleFromChars(text.data(), end, value);
     if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -67,6 +67,8 @@ export interface QuenaroModule {
   Almanac: AlmanacClass;
   /** Chooses the canvas the next drawing goes to, at the device pixel ratio. */
   quenaroUseCanvas(canvas: HTMLCanvasElement, devicePixelRatio: number): void;
+  /** Fetches and decodes the sign and planet pictures from the folder (a URL ending in "/"). */
+  quenaroLoadPictures(base: string): Promise<void>;
 }
 
 /** The module's factory (`createQuenaro`), the default export of quenaro.js. */

@@ -73,7 +73,8 @@ async function boot() {
     /** @type {QuenaroFactory} */
     const factory = imported.default ?? imported.createQuenaro;
     module = await factory({});
-    await fonts;
+    // The sign and planet pictures the views draw by name, decoded before the first drawing.
+    await Promise.all([fonts, module.quenaroLoadPictures(new URL('../pictures/', import.meta.url).href)]);
   } catch (error) {
     status.textContent = `The almanac could not be loaded: ${error instanceof Error ? error.message : error}`;
     status.classList.add('problem');

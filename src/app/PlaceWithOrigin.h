@@ -6,7 +6,7 @@
 namespace quenaro {
 
 /// Where the observer is, and how the application came to know it.
-struct ObserverPlace {
+struct PlaceWithOrigin {
     enum class Origin {
         /// Nothing stored and no fix yet: 45 N, 90 W.
         Fallback,
@@ -31,12 +31,12 @@ struct ObserverPlace {
 bool validCoordinates(double latitudeDegrees, double longitudeDegrees);
 
 /// The place in a few words: its name, else its coordinates ("52.52° N, 13.40° E").
-QString placeTitle(const ObserverPlace& place);
+QString placeTitle(const PlaceWithOrigin& place);
 
 /// Where the place came from, for the window's place line: "location service",
 /// "remembered", "fallback", "chosen".
-QString placeOriginText(ObserverPlace::Origin origin);
+QString placeOriginText(PlaceWithOrigin::Origin origin);
 
 }  // namespace quenaro
 
-Q_DECLARE_METATYPE(quenaro::ObserverPlace)
+Q_DECLARE_METATYPE(quenaro::PlaceWithOrigin)

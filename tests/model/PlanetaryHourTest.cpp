@@ -1,14 +1,15 @@
-// The planetary hour of real dates and places: the first hours of a Sunday, the night before
-// a Monday's sunrise running on from Sunday's hours, and days without sunrise or sunset at
-// 69.65 N, which show the day ruler only.
+// The planetary hour of real dates and places (Ephemeris::planetaryHour()): the first hours of
+// a Sunday, the night before a Monday's sunrise running on from Sunday's hours, and days
+// without sunrise or sunset at 69.65 N, which show the day ruler only.
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "drawing/PlanetaryHour.h"
+#include "model/PlanetaryHour.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
+#include "model/PlanetaryHour.h"
 #include "time/TimeZone.h"
 
 namespace quenaro {
@@ -60,7 +61,7 @@ TEST_F(PlanetaryHourAt, SundayFirstHourIsTheSunsThenEachHourStepsBackThroughTheC
     for (const Row& row : rows) {
         const Ephemeris at =
             noon.copyForDate(sunrise.addTimeInterval(row.hoursAfterSunrise * dayHour));
-        const PlanetaryHour hour = planetaryHour(at);
+        const PlanetaryHour hour = at.planetaryHour();
         EXPECT_TRUE(hour.daytime) << row.hoursAfterSunrise;
         EXPECT_EQ(hour.dayRuler, Ephemeris::Sun) << row.hoursAfterSunrise;
         EXPECT_EQ(hour.hour, std::optional<int>(row.hour)) << row.hoursAfterSunrise;
@@ -68,7 +69,7 @@ TEST_F(PlanetaryHourAt, SundayFirstHourIsTheSunsThenEachHourStepsBackThroughTheC
     }
     // The first night hour follows the last day hour.
     const PlanetaryHour evening =
-        planetaryHour(noon.copyForDate(noon.sunSet().addTimeInterval(60)));
+        noon.copyForDate(noon.sunSet().addTimeInterval(60)).planetaryHour();
     EXPECT_FALSE(evening.daytime);
     EXPECT_EQ(evening.hour, std::optional<int>(12));
     EXPECT_EQ(evening.hourRuler, std::optional<int>(Ephemeris::Jupiter));
@@ -80,7 +81,7 @@ TEST_F(PlanetaryHourAt, BeforeSunriseTheNightRunsOnFromYesterdaysSunsetUnderYest
     const Ephemeris monday = model(kBerlin, 2026, 3, 16, 12, 0);
     const EphemerisDate sunrise = monday.sunRise();
     for (const int hour : {0, 2, 4, 5}) {
-        const PlanetaryHour night = planetaryHour(model(kBerlin, 2026, 3, 16, hour, 30));
+        const PlanetaryHour night = model(kBerlin, 2026, 3, 16, hour, 30).planetaryHour();
         EXPECT_FALSE(night.daytime) << hour;
         EXPECT_EQ(night.dayRuler, Ephemeris::Sun) << hour;
         ASSERT_TRUE(night.hour) << hour;
@@ -89,10 +90,10 @@ TEST_F(PlanetaryHourAt, BeforeSunriseTheNightRunsOnFromYesterdaysSunsetUnderYest
     }
     // The last hour before sunrise is Sunday's 24th, Mercury's, and the next, Monday's first,
     // is the Moon's: the succession runs on through sunrise.
-    const PlanetaryHour last = planetaryHour(monday.copyForDate(sunrise.addTimeInterval(-60)));
+    const PlanetaryHour last = monday.copyForDate(sunrise.addTimeInterval(-60)).planetaryHour();
     EXPECT_EQ(last.hour, std::optional<int>(23));
     EXPECT_EQ(last.hourRuler, std::optional<int>(Ephemeris::Mercury));
-    const PlanetaryHour first = planetaryHour(monday.copyForDate(sunrise.addTimeInterval(60)));
+    const PlanetaryHour first = monday.copyForDate(sunrise.addTimeInterval(60)).planetaryHour();
     EXPECT_EQ(first.dayRuler, Ephemeris::Moon);
     EXPECT_EQ(first.hour, std::optional<int>(0));
     EXPECT_EQ(first.hourRuler, std::optional<int>(Ephemeris::Moon));
@@ -115,7 +116,7 @@ TEST_F(PlanetaryHourAt, DaysWithoutSunriseOrSunsetShowTheDayRulerOnly) {
     };
     for (const Row& row : rows) {
         const PlanetaryHour hour =
-            planetaryHour(model(kTromso, 2026, row.month, row.day, row.hour, 0));
+            model(kTromso, 2026, row.month, row.day, row.hour, 0).planetaryHour();
         EXPECT_EQ(hour.dayRuler, row.dayRuler) << row.name;
         EXPECT_EQ(hour.daytime, row.daytime) << row.name;
         EXPECT_FALSE(hour.hour) << row.name;
@@ -131,7 +132,7 @@ TEST_F(PlanetaryHourAt, EveryMinuteOfAYearAtTheArcticCircleGivesAnHourInItsHalfO
     int withoutHour = 0;
     for (int step = 0; step < 365 * 24 * 60 / 97; ++step) {
         at.setDate(at.date().addTimeInterval(97 * 60.0));
-        const PlanetaryHour hour = planetaryHour(at);
+        const PlanetaryHour hour = at.planetaryHour();
         if (!hour.hour) {
             ++withoutHour;
             continue;

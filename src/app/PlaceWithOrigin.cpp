@@ -1,4 +1,4 @@
-#include "app/ObserverPlace.h"
+#include "app/PlaceWithOrigin.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ bool validCoordinates(double latitudeDegrees, double longitudeDegrees) {
            std::fabs(latitudeDegrees) <= 90.0 && std::fabs(longitudeDegrees) <= 180.0;
 }
 
-QString placeTitle(const ObserverPlace& place) {
+QString placeTitle(const PlaceWithOrigin& place) {
     if (!place.name.isEmpty()) {
         return place.name;
     }
@@ -23,15 +23,15 @@ QString placeTitle(const ObserverPlace& place) {
         .arg(place.longitudeDegrees < 0 ? QLatin1Char('W') : QLatin1Char('E'));
 }
 
-QString placeOriginText(ObserverPlace::Origin origin) {
+QString placeOriginText(PlaceWithOrigin::Origin origin) {
     switch (origin) {
-        case ObserverPlace::Origin::Fallback:
+        case PlaceWithOrigin::Origin::Fallback:
             return QStringLiteral("fallback");
-        case ObserverPlace::Origin::Remembered:
+        case PlaceWithOrigin::Origin::Remembered:
             return QStringLiteral("remembered");
-        case ObserverPlace::Origin::Fix:
+        case PlaceWithOrigin::Origin::Fix:
             return QStringLiteral("location service");
-        case ObserverPlace::Origin::Chosen:
+        case PlaceWithOrigin::Origin::Chosen:
             return QStringLiteral("chosen");
     }
     return {};
