@@ -4,7 +4,7 @@
 # Debian packages first. `make web` builds the web app
 # into build/web (the core and the views compiled to WebAssembly, the page around them);
 # `make serve` serves it on localhost. `make web-core-test` runs the core's tests under Node.
-.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web serve clean
+.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web web-bench serve clean
 
 JOBS ?= $(shell nproc)
 
@@ -42,6 +42,10 @@ web: deps
 	cmake --preset web-core
 	cmake --build --preset web-core -j $(JOBS) --target quenaro_web
 	node web/tools/assemble.mjs build/web-core/web-module
+
+# Timings of the web app in headless Chromium on a phone's screen (medians, not tests).
+web-bench: web
+	cd web && npm ci --no-audit --no-fund && node bench/bench.mjs
 
 # The assembled web app (build/web) on http://127.0.0.1:$(PORT)/.
 PORT ?= 8080
