@@ -135,8 +135,10 @@ export class App {
     }
   }
 
+  /** The device's zone (a class function of the binding; an instance's where it is one). */
   deviceZone() {
-    return this.Almanac.deviceZone();
+    return typeof this.Almanac.deviceZone === 'function' ? this.Almanac.deviceZone()
+      : this.almanac.deviceZone?.() ?? 'UTC';
   }
 
   /** @param {number} latitude @param {number} longitude */
