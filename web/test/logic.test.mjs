@@ -10,7 +10,7 @@ import { DoubleTap, WheelNotches, lineAngle, turnBetween } from '../public/js/ge
 import { linkSearch, linkView, readLink } from '../public/js/link.js';
 import { turnRed } from '../public/js/night.js';
 import { coordinatesText, parseCoordinates, placeLine, zoneInUse } from '../public/js/place.js';
-import { exportFileName, splitSignTitles } from '../public/js/screens.js';
+import { calculatorRows, exportFileName, splitSignTitles } from '../public/js/screens.js';
 import { PREFIX, metricForLocale, readPlace, readSettings, restoreDefaults, writePlace,
   writeSetting } from '../public/js/settings.js';
 
@@ -416,13 +416,21 @@ describe('pictures and texts', () => {
 
   /** @type {[string, [string, string]][]} */
   const signs = [
-    ['+\n-', ['+', '-']], ['W E', ['W', 'E']], ['NS', ['N', 'S']], ['', ['', '']], ['\n', ['', '']],
+    ['+\t-', ['+', '-']], ['W\tE', ['W', 'E']], ['+\n-', ['+', '-']], ['NS', ['N', 'S']],
+    ['\t', ['', '']], ['', ['', '']],
   ];
   for (const [text, titles] of signs) {
     test(`the sign titles ${JSON.stringify(text)} are ${JSON.stringify(titles)}`, () => {
       assert.deepEqual(splitSignTitles(text), titles);
     });
   }
+
+  test('the calculator\'s table rows are its titles and values', () => {
+    assert.deepEqual(calculatorRows('Altitude\t+10° 30\' 0" N\nAzimuth\t5° 0\' 0" W\n'), [
+      ['Altitude', '+10° 30\' 0" N'], ['Azimuth', '5° 0\' 0" W']]);
+    assert.deepEqual(calculatorRows('12h 5m\n'), [['Altitude', '12h 5m']]);
+    assert.deepEqual(calculatorRows(''), []);
+  });
 
   test('an export is named by its view and moment', () => {
     assert.equal(exportFileName('orrery', '2026-12-07T21:08'), 'quenaro-orrery-2026-12-07T21-08.png');

@@ -360,6 +360,35 @@ describe('the mouse on a desktop', () => {
   }
 });
 
+describe('the calculator', () => {
+  test('its keypad types a declination; the table shows the position; right ascension has no sign', async () => {
+    const page = await phonePage(site.browser);
+    try {
+      await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4&view=calculator'));
+      assert.equal(await page.$eval('#calculator', (e) => /** @type {HTMLElement} */ (e).hidden), false);
+      const key = (/** @type {number} */ tag) => page.click(`#calculator button[data-tag="${tag}"]`);
+      for (const tag of [103, 1, 0, 202, 3, 0, 201]) await key(tag);
+      assert.equal(await textOf(page, '#calc-entry'), "-10° 30'");
+      assert.equal(await page.$eval('button[data-tag="103"]', (e) => e.getAttribute('aria-pressed')), 'true');
+      const rows = await page.$$eval('#calc-table tr', (trs) => trs.map((tr) =>
+        [...tr.children].map((cell) => cell.textContent)));
+      assert.deepEqual(rows.map((row) => row[0]), ['Altitude', 'Azimuth', 'Right Ascension',
+        'Declination', 'Latitude', 'Longitude']);
+      assert.match(rows[3][1] ?? '', /^10°S 30' 0"$/);
+      assert.equal(await textOf(page, '#sign-negative'), '-');
+      // The keyboard types too: Backspace drops the last digit.
+      await page.keyboard.press('Backspace');
+      assert.equal(await textOf(page, '#calc-entry'), "-10° 3'");
+      await key(102);
+      assert.equal(await page.$eval('#sign-positive', (e) => /** @type {HTMLButtonElement} */ (e).disabled), true);
+      await page.click('#calc-done');
+      assert.equal(await page.$eval('#orrery', (e) => /** @type {HTMLElement} */ (e).hidden), false);
+    } finally {
+      await page.close();
+    }
+  });
+});
+
 describe('the place screen', () => {
   test('typing "Troms" finds Tromsø; picked, the place line shows it and it is remembered', async () => {
     const page = await phonePage(site.browser);

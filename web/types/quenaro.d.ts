@@ -13,6 +13,8 @@ export interface Almanac {
   setPlace(latitude: number, longitude: number, name: string): boolean;
   zoneName(): string;
   setZone(ianaName: string): boolean;
+  /** The device's zone, where the binding gives it to instances. */
+  deviceZone?(): string;
 
   applyLink(date: string, tz: string, lat: string, lon: string, place: string): string;
   linkDate(): string;
@@ -58,7 +60,7 @@ export interface Almanac {
 export interface AlmanacClass {
   new (): Almanac;
   searchPlaces(query: string, limit: number): string;
-  deviceZone(): string;
+  deviceZone?(): string;
   zoneAt(latitude: number, longitude: number): string;
 }
 

@@ -125,7 +125,9 @@ export class App {
   /** @param {string} query @param {number} limit @returns {GazetteerPlace[]} */
   searchPlaces(query, limit) {
     try {
-      const found = JSON.parse(this.Almanac.searchPlaces(query, limit));
+      // JSON text; a list of objects is taken as it is.
+      const answer = /** @type {unknown} */ (this.Almanac.searchPlaces(query, limit));
+      const found = typeof answer === 'string' ? JSON.parse(answer) : answer;
       return Array.isArray(found) ? found : [];
     } catch (error) {
       console.warn('Place search failed:', error);
@@ -133,8 +135,10 @@ export class App {
     }
   }
 
+  /** The device's zone (a class function of the binding; an instance's where it is one). */
   deviceZone() {
-    return this.Almanac.deviceZone();
+    return typeof this.Almanac.deviceZone === 'function' ? this.Almanac.deviceZone()
+      : this.almanac.deviceZone?.() ?? 'UTC';
   }
 
   /** @param {number} latitude @param {number} longitude */

@@ -32,6 +32,21 @@ export function splitSignTitles(text) {
 }
 
 /**
+ * The calculator's table from calculatorTable(): one "Title\tvalue" line a value, in the
+ * order of the modes; a line without its title takes the mode's.
+ * @param {string} text
+ * @returns {[string, string][]}
+ */
+export function calculatorRows(text) {
+  const lines = text.split('\n');
+  if (lines[lines.length - 1] === '') lines.pop();
+  return lines.map((line, index) => {
+    const tab = line.indexOf('\t');
+    return tab < 0 ? [VALUE_TITLES[index] ?? '', line] : [line.slice(0, tab), line.slice(tab + 1)];
+  });
+}
+
+/**
  * The file name of an exported view: "quenaro-orrery-2026-12-07T21-08.png".
  * @param {string} view
  * @param {string} linkDate
@@ -326,14 +341,13 @@ export function attachCalculator(app) {
       key.disabled = title === '';
       key.setAttribute('aria-label', title === '' ? `${name} sign (none here)` : `Sign ${title}`);
     }
-    const values = a.calculatorTable().split('\n');
-    table.replaceChildren(...VALUE_TITLES.map((title, index) => {
+    table.replaceChildren(...calculatorRows(a.calculatorTable()).map(([title, value]) => {
       const row = document.createElement('tr');
       const head = document.createElement('th');
       head.scope = 'row';
       head.textContent = title;
       const cell = document.createElement('td');
-      cell.textContent = values[index] ?? '';
+      cell.textContent = value;
       row.append(head, cell);
       return row;
     }));
