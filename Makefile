@@ -1,9 +1,10 @@
 # Quick start: `make run` opens the window (or, without a display, prints the almanac sheet
 # for now with one line saying why); `make test` runs every test in the optimised and the
-# sanitizer builds, and the web app's tests in Node and headless Chromium. Both install missing
-# Debian packages first. `make web` builds the web app
-# into build/web (the core and the views compiled to WebAssembly, the page around them);
-# `make serve` serves it on localhost. `make web-core-test` runs the core's tests under Node.
+# sanitizer builds, the core's and the drawing's tests built for WebAssembly under Node, and
+# the web app's tests in Node and headless Chromium. Both install missing Debian packages first.
+# `make web` builds the web app into build/web (the core and the views compiled to WebAssembly,
+# the page around them); `make serve` serves it on localhost; `make web-core-test` runs the
+# WebAssembly tests alone.
 .PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web web-bench serve clean
 
 JOBS ?= $(shell nproc)
@@ -12,9 +13,10 @@ run: build-release
 	@status=0; ./build/release/quenaro || status=$$?; \
 	if [ $$status -eq 5 ]; then ./build/release/quenaro sheet; else exit $$status; fi
 
-test: build-release build-sanitize web
+test: build-release build-sanitize build-web-core web
 	ctest --preset release -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+	ctest --preset web-core -j $(JOBS)
 	cd web && npm ci --no-audit --no-fund && npm test
 
 bench: build-release
