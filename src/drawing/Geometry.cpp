@@ -11,10 +11,4 @@ Transform Transform::rotation(double degrees) {
     return {c, s, -s, c, 0, 0};
 }
 
-Transform Transform::after(const Transform& first) const {
-    return {m11 * first.m11 + m21 * first.m12,    m12 * first.m11 + m22 * first.m12,
-            m11 * first.m21 + m21 * first.m22,    m12 * first.m21 + m22 * first.m22,
-            m11 * first.dx + m21 * first.dy + dx, m12 * first.dx + m22 * first.dy + dy};
-}
-
 }  // namespace quenaro

@@ -70,8 +70,6 @@ struct Transform {
 
     Point map(Point p) const { return {m11 * p.x + m21 * p.y + dx, m12 * p.x + m22 * p.y + dy}; }
     Line map(const Line& line) const { return {map(line.from), map(line.to)}; }
-    /// This map after `first`: (this * first)(p) = this(first(p)).
-    Transform after(const Transform& first) const;
 
     friend bool operator==(const Transform&, const Transform&) = default;
 };

@@ -11,14 +11,6 @@
 
 namespace quenaro {
 
-namespace {
-
-Point canvasPoint(QPointF point) {
-    return {point.x(), point.y()};
-}
-
-}  // namespace
-
 ArmillaryView::ArmillaryView(const ArmillarySettings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings) {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -16,10 +16,6 @@ namespace {
 
 constexpr double kSecondsPerNotch = 600.0;
 
-Point canvasPoint(QPointF point) {
-    return {point.x(), point.y()};
-}
-
 }  // namespace
 
 OrreryView::OrreryView(bool facing, QWidget* parent) : QWidget(parent), facing_(facing) {

@@ -44,8 +44,8 @@ QBrush qtBrush(const Fill& fill);
 inline QPointF qtPoint(Point point) {
     return {point.x, point.y};
 }
-inline QSizeF qtSize(Size size) {
-    return {size.width, size.height};
+inline Point canvasPoint(QPointF point) {
+    return {point.x(), point.y()};
 }
 inline Size canvasSize(QSizeF size) {
     return {size.width(), size.height()};

@@ -177,18 +177,20 @@ std::string WebAlmanac::applyLink(const std::string& date, const std::string& tz
     if (place.empty() && (!lat.empty() || !lon.empty())) {
         double latitudeDegrees = model_.latitude();
         double longitudeDegrees = model_.longitude();
-        for (const auto& [text, name] : {std::pair{&lat, "lat"}, std::pair{&lon, "lon"}}) {
-            if (text->empty()) {
-                continue;
+        // A coordinate given and good replaces the present one; a bad one is named.
+        const auto read = [&problems](const std::string& text, double& degrees, auto parse,
+                                      const char* name) {
+            if (text.empty()) {
+                return;
             }
             try {
-                (std::string_view(name) == "lat" ? latitudeDegrees : longitudeDegrees) =
-                    std::string_view(name) == "lat" ? parseLatitude(*text, name)
-                                                    : parseLongitude(*text, name);
+                degrees = parse(text, name);
             } catch (const BadInput& error) {
                 appendLine(problems, linkMessage(error));
             }
-        }
+        };
+        read(lat, latitudeDegrees, parseLatitude, "lat");
+        read(lon, longitudeDegrees, parseLongitude, "lon");
         setPlace(latitudeDegrees, longitudeDegrees, "");
         placeZone = zoneAt(latitudeDegrees, longitudeDegrees);
     } else if (!place.empty() && (!lat.empty() || !lon.empty())) {
