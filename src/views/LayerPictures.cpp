@@ -135,6 +135,9 @@ void LayerPictures::paint(QPainter& painter, const draw::Layer& layer, Size view
         painter.save();
         painter.setClipRect(QRectF(0.0, top, viewSize.width, bandPoints), Qt::IntersectClip);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Smooth sampling is enough; antialiasing the turned image's edges would send the
+        // whole picture down Qt's slow path for a frame drawn while a finger moves.
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.translate(layer.origin.x, layer.origin.y);
         painter.rotate(layer.turnDegrees - picture->turnDegrees);
         painter.translate(-layer.origin.x, -layer.origin.y);
