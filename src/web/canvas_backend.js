@@ -197,6 +197,10 @@ mergeInto(LibraryManager.library, {
       ctx.save();
       if (replaces) ctx.clearRect(area.x, area.y, area.width, area.height);
       if (kept.turn !== turn) {
+        // Turned while a finger holds the chart: the nearest pixel rather than a blend of
+        // four, as the desktop lays its turned picture on; the layer is drawn anew, smooth,
+        // when the turn ends.
+        ctx.imageSmoothingEnabled = false;
         ctx.translate(originX, originY);
         ctx.rotate((turn - kept.turn) * Math.PI / 180);
         ctx.translate(-originX, -originY);
