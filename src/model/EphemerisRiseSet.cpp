@@ -194,11 +194,20 @@ std::optional<double> crossingWithinDay(const AltitudeCrossings& found, bool ris
     return std::nullopt;
 }
 
+/// Whether the crossing, the nearest before (after) the culmination, is the rise (set) of
+/// its pass: of that direction, and within the half turn before (after) it, both in time and
+/// in hour angle (negative before, positive after).
+bool isOfPass(const AltitudeCrossings::Crossing& crossing, double culmination, bool rise) {
+    const double fromCulmination = crossing.seconds - culmination;
+    return crossing.rising == rise && std::fabs(fromCulmination) < kPassMarginSeconds &&
+           (rise ? crossing.hourAngle < 0.0 : crossing.hourAngle > 0.0);
+}
+
 /// The pass of the day is the one around the first culmination on the day above the
 /// altitude: its rise is the last crossing before the culmination when that lies within the
-/// half turn before it (hour angle negative), its set the first crossing after it within the
-/// half turn after (hour angle positive). A rise or set the day has without such a pass is
-/// taken from the day itself.
+/// half turn before it, its set the first crossing after it when that lies within the half
+/// turn after (isOfPass). A rise or set the day has without such a pass is taken from the day
+/// itself.
 DayPass dayPass(const AltitudeCrossings& found, double dayFrom, double dayTo) {
     DayPass pass;
     bool above = found.aboveAtStart;
@@ -222,11 +231,11 @@ DayPass dayPass(const AltitudeCrossings& found, double dayFrom, double dayTo) {
                                         [&](const AltitudeCrossings::Crossing& crossing) {
                                             return crossing.seconds > culmination.seconds;
                                         });
-        if (after != found.crossings.begin() && std::prev(after)->rising &&
-            std::prev(after)->hourAngle < 0.0) {
+        if (after != found.crossings.begin() &&
+            isOfPass(*std::prev(after), culmination.seconds, true)) {
             pass.rise = std::prev(after)->seconds;
         }
-        if (after != found.crossings.end() && !after->rising && after->hourAngle > 0.0) {
+        if (after != found.crossings.end() && isOfPass(*after, culmination.seconds, false)) {
             pass.set = after->seconds;
         }
         break;

@@ -197,8 +197,18 @@ std::string dayProblem(const Ephemeris& model, const Body& body, const Ephemeris
         return "no set";
     }
     for (const auto& crossing : {events.rise, events.set}) {
-        if (crossing && std::fabs(heightAt(model, *crossing, body.kind, body.object)) > 0.0084) {
+        if (!crossing) {
+            continue;
+        }
+        if (std::fabs(heightAt(model, *crossing, body.kind, body.object)) > 0.0084) {
             return "off the altitude at " + crossing->description();
+        }
+        // One on another day belongs to the day's pass: within half a turn of its transit.
+        const double fromStart = crossing->timeIntervalSinceDate(dayStart);
+        if ((fromStart < 0.0 || fromStart >= dayLength) &&
+            !(events.transit &&
+              std::fabs(crossing->timeIntervalSinceDate(*events.transit)) < 13 * 3600.0)) {
+            return "not of the day's pass: " + crossing->description();
         }
     }
     if (events.transit) {
@@ -222,8 +232,9 @@ std::string dayProblem(const Ephemeris& model, const Body& body, const Ephemeris
 // Every day (every eighth under the sanitizers, which run the model far slower): wherever a
 // scan of the model's altitude every 20 minutes finds a rise or a set within the day, the
 // day's events have one; every rise and set given puts the body on the altitude sought (to
-// the 2 seconds of the refinement: 0.0084 degrees at the fastest) and every transit on the
-// meridian above it; a Sun up (down) all day has a day of 24 (0) hours.
+// the 2 seconds of the refinement: 0.0084 degrees at the fastest), and lies on the day or
+// within half a turn of the day's transit; every transit lies on the meridian above the
+// altitude; a Sun up (down) all day has a day of 24 (0) hours.
 TEST(DayEvents, AYearAtTheArcticCircleAndAt70NorthMissesNothingAndAddsNothing) {
 #if defined(__SANITIZE_ADDRESS__)
     constexpr int kDayStep = 8;
