@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ struct CircleCase {
 
 TEST(AltitudeCrossings, FindsEveryCrossingOfAKnownHeightHoweverShort) {
     constexpr double kTurn = kSecondsPerDay;
-    constexpr double kRate = 2.0 * M_PI / kTurn;
+    constexpr double kRate = 2.0 * std::numbers::pi / kTurn;
     constexpr double kCulmination = 40000.0;
     const CircleCase cases[] = {
         {"half the turn up", 0.0, kTurn / 4.0},
@@ -45,7 +46,7 @@ TEST(AltitudeCrossings, FindsEveryCrossingOfAKnownHeightHoweverShort) {
         SCOPED_TRACE(circle.name);
         const auto read = [&](double seconds) {
             const double angle = kRate * (seconds - kCulmination);
-            const double degrees = std::remainder(angle * 180.0 / M_PI, 360.0);
+            const double degrees = std::remainder(angle * 180.0 / std::numbers::pi, 360.0);
             return AltitudeReading{std::cos(angle) - circle.level, degrees};
         };
         AltitudeSearchLimits limits;
