@@ -1,4 +1,5 @@
-// Costs of the Ephemeris model: building one, and rising/setting by the refined method.
+// Costs of the Ephemeris model: building one, rising/setting by the refined method, and the
+// sheet's figures (with the bracketing search where that method has no answer).
 
 #include <benchmark/benchmark.h>
 
@@ -51,6 +52,34 @@ void BM_SheetFigures(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SheetFigures)->Unit(benchmark::kMicrosecond);
+
+// The same figures on one day at two places: Berlin, where every event comes from the refined
+// method, and 70 N 0 E on 2023-01-17, where the Sun just clears the horizon at noon and its
+// rise and set need the bracketing search.
+void BM_SheetFiguresOnAGrazingDay(benchmark::State& state) {
+    struct Place {
+        const char* zone;
+        double latitude;
+        double longitude;
+    };
+    static constexpr Place kPlaces[] = {
+        {testing::kBerlinZone, testing::kBerlinLatitude, testing::kBerlinLongitude},
+        {"UTC", 70.0, 0.0}};
+    const Place& place = kPlaces[state.range(0)];
+    setBestKnownPosition({place.latitude, place.longitude});
+    const EphemerisDate date =
+        EphemerisDate::dateWithYear(2023, 1, 17, 12, 0, 0, TimeZone::named(place.zone));
+    for (auto _ : state) {
+        const Ephemeris model(date, place.latitude, place.longitude);
+        const EphemerisFigures figures = computeFigures(model);
+        benchmark::DoNotOptimize(sheetLines(figures, true));
+    }
+}
+BENCHMARK(BM_SheetFiguresOnAGrazingDay)
+    ->ArgName("place")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quenaro

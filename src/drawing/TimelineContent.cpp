@@ -3,31 +3,31 @@
 #include "drawing/TimelineContent.h"
 
 #include "model/Ephemeris.h"
-#include "model/NoRisesOrSetsCalculable.h"
 #include "time/DateOutOfRange.h"
 
 namespace quenaro {
 
 namespace {
 
-/// The span of a body against one altitude kind, with the transit marker when asked for.
-TimelineBar bar(const Ephemeris& model, const Ephemeris& atNoon, const char* title,
-                Ephemeris::AltitudeKind altitudeKind, int object, bool withTransit) {
+/// The span of a body against one altitude kind, with the transit marker when asked for. A
+/// day with only a rise runs from it to midnight, one with only a set from midnight to it.
+TimelineBar bar(const Ephemeris& model, const char* title, Ephemeris::AltitudeKind altitudeKind,
+                int object, bool withTransit) {
     TimelineBar result;
     result.title = title;
     result.moon = object == Ephemeris::Moon;
     try {
-        const std::array<EphemerisDate, 3> times = model.calcTimes(altitudeKind, object);
-        result.riseFraction = times[Ephemeris::RiseIndex].fractionOfDay();
-        result.setFraction = times[Ephemeris::SetIndex].fractionOfDay();
-        if (withTransit) {
-            result.transitFraction = times[Ephemeris::TransitIndex].fractionOfDay();
+        const DayEvents events = model.dayEvents(altitudeKind, object);
+        if (!events.rise && !events.set) {
+            result.span = events.day == DayEvents::Day::UpAllDay ? TimelineBar::Span::UpAllDay
+                                                                 : TimelineBar::Span::DownAllDay;
+            return result;
         }
-    } catch (const NoRisesOrSetsCalculable&) {
-        // Above or below the bar's altitude the whole day: which one, at local noon.
-        result.span = atNoon.isAboveEventAltitude(altitudeKind, object)
-                          ? TimelineBar::Span::UpAllDay
-                          : TimelineBar::Span::DownAllDay;
+        result.riseFraction = events.rise ? events.rise->fractionOfDay() : 0.0;
+        result.setFraction = events.set ? events.set->fractionOfDay() : 0.0;
+        if (withTransit && events.transit) {
+            result.transitFraction = events.transit->fractionOfDay();
+        }
     } catch (const DateOutOfRange&) {
         result.span = TimelineBar::Span::Unknown;
     }
@@ -37,16 +37,14 @@ TimelineBar bar(const Ephemeris& model, const Ephemeris& atNoon, const char* tit
 }  // namespace
 
 TimelineContent timelineContent(const Ephemeris& model) {
-    const Ephemeris atNoon = model.copyForDate(model.date().noon());
     TimelineContent content;
     content.nowFraction = model.date().fractionOfDay();
     content.bars = {
-        bar(model, atNoon, "Sun", Ephemeris::HorizonAltitude, Ephemeris::Sun, true),
-        bar(model, atNoon, "Civil Twilight", Ephemeris::CivilTwilight, Ephemeris::Sun, false),
-        bar(model, atNoon, "Nautical Twilight", Ephemeris::NauticalTwilight, Ephemeris::Sun, false),
-        bar(model, atNoon, "Astro Twilight", Ephemeris::AstronomicalTwilight, Ephemeris::Sun,
-            false),
-        bar(model, atNoon, "Moon", Ephemeris::HorizonAltitude, Ephemeris::Moon, true)};
+        bar(model, "Sun", Ephemeris::HorizonAltitude, Ephemeris::Sun, true),
+        bar(model, "Civil Twilight", Ephemeris::CivilTwilight, Ephemeris::Sun, false),
+        bar(model, "Nautical Twilight", Ephemeris::NauticalTwilight, Ephemeris::Sun, false),
+        bar(model, "Astro Twilight", Ephemeris::AstronomicalTwilight, Ephemeris::Sun, false),
+        bar(model, "Moon", Ephemeris::HorizonAltitude, Ephemeris::Moon, true)};
     return content;
 }
 

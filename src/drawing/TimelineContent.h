@@ -14,9 +14,9 @@ struct TimelineBar {
     enum class Span {
         /// From `riseFraction` to `setFraction`; a rise later than the set runs over midnight.
         Interval,
-        /// No crossing that day and the body above the bar's altitude at local noon.
+        /// No rise or set that day and the body above the bar's altitude.
         UpAllDay,
-        /// No crossing that day and the body below it at local noon.
+        /// No rise or set that day and the body below it.
         DownAllDay,
         /// The day lies too near the end of the years the model supports to be calculated.
         Unknown
@@ -39,9 +39,8 @@ struct TimelineContent {
     std::array<TimelineBar, 5> bars;
 };
 
-/// The timeline of the model's local calendar day. A bar whose event does not happen that day
-/// is up or down all day by the body's altitude at local noon against the altitude the event
-/// is defined by (Ephemeris::eventAltitude).
+/// The timeline of the model's local calendar day, from the model's events of the day
+/// (Ephemeris::dayEvents).
 TimelineContent timelineContent(const Ephemeris& model);
 
 }  // namespace quenaro

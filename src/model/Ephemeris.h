@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/Coordinate.h"
+#include "model/DayEvents.h"
 #include "model/NoRisesOrSetsCalculable.h"
 #include "model/PlanetaryHour.h"
 #include "time/EphemerisDate.h"
@@ -192,15 +193,25 @@ class Ephemeris {
     /// Saturn), in the order of EventIndex, against the altitude of the kind (AltitudeKind;
     /// another value means 0 degrees) on the local calendar day of the date; the dates carry
     /// the date's zone. The events belong to the pass that culminates on that day: the
-    /// transit lies on it (or within seconds of it), the rise may fall the evening before
-    /// and the set the morning after. A first estimate holds the body at its position of
-    /// 0 h UT of the day; each event is then refined on the positions at the event until a
-    /// correction below 2 seconds. The Moon's horizon takes its parallax from the position in
-    /// use, so the events of a day do not depend on the time of day of the date.
-    /// Throws NoRisesOrSetsCalculable when the body does not reach the altitude that day or
-    /// an event does not settle; DateOutOfRange when the day or an event lies beyond the
-    /// supported years; std::out_of_range for a body index without a position.
+    /// transit lies on it (its refinement, from an estimate on the day, can carry it to the
+    /// passage nearest the estimate, less than two hours beside it), the rise may fall the evening
+    /// before and the set the morning after. A first estimate holds the body at its position of 0 h
+    /// UT of the day; each event is then refined on the positions at the event until a correction
+    /// below 2 seconds. The Moon's horizon takes its parallax from the position in use, so the
+    /// events of a day do not depend on the time of day of the date. Where that method gives no
+    /// consistent pass, the three events of the bracketing search of dayEvents, when it finds all
+    /// three. Throws NoRisesOrSetsCalculable when one of the three does not happen that day;
+    /// DateOutOfRange when the day or an event lies beyond the supported years;
+    /// std::out_of_range for a body index without a position.
     std::array<EphemerisDate, 3> calcTimes(int altitudeKind, int object) const;
+    /// What the body (as for calcTimes) does against the altitude of the kind on the local
+    /// calendar day of the date, each event only when it happens (DayEvents); the dates carry
+    /// the date's zone. Where the refined method of calcTimes gives one consistent pass, its
+    /// three events unchanged; else (it throws NoRisesOrSetsCalculable, or its events are no
+    /// such pass) those of a bracketing search on the model's own altitude of the body.
+    /// Throws DateOutOfRange when the day or an event lies beyond the supported years;
+    /// std::out_of_range for a body index without a position.
+    DayEvents dayEvents(int altitudeKind, int object) const;
     /// The altitude in degrees whose crossing calcTimes() seeks for the kind and object: the
     /// Sun's horizon -0.8333, the Moon's 0.7275 p - 0.5667 with the parallax p of this
     /// model's Moon (about +0.13), 0 for a planet; -6, -12 and -18 for the twilights.
@@ -388,10 +399,21 @@ class Ephemeris {
     Coordinate bodyPosition(int object) const;
     /// The bare model for the instant at this place.
     Ephemeris bareCopyForDate(const EphemerisDate& date) const;
+    /// A refined event and the body's hour angle (degrees, (-180, 180]) at the last position
+    /// the refinement read, within its 2 seconds of the event.
+    struct RefinedEvent {
+        EphemerisDate instant;
+        double hourAngle;
+    };
     /// Refines the estimate of one event of the object against the altitude of the kind on
     /// the model's positions at the event.
-    EphemerisDate refineEvent(int object, EventIndex element, int altitudeKind,
-                              EphemerisDate estimate) const;
+    RefinedEvent refineEvent(int object, EventIndex element, int altitudeKind,
+                             EphemerisDate estimate) const;
+    /// The refined method: rise, set and transit from a first estimate on the position of 0 h
+    /// UT, each refined. Throws as calcTimes.
+    std::array<RefinedEvent, 3> refinedTimes(int altitudeKind, int object) const;
+    /// The day's events by a bracketing search on the body's altitude at the place.
+    DayEvents searchedDayEvents(int altitudeKind, int object) const;
 };
 
 /// The five naked-eye planets, by their body indices: Mercury, Venus, Mars, Jupiter and

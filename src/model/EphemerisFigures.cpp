@@ -1,10 +1,11 @@
 // The almanac sheet's figures: every value the sheet and its JSON show, asked of the model
-// once each, with the events the model cannot calculate left absent.
+// once each, with the events that do not happen on the day left absent.
 
 #include "model/EphemerisFigures.h"
 
 #include "model/Ephemeris.h"
 #include "time/DateOutOfRange.h"
+#include "time/TimeUnits.h"
 
 namespace quenaro {
 
@@ -12,45 +13,43 @@ namespace {
 
 constexpr double kPlanetaryHoursPerDaylight = 12.0;  // as many night hours as day hours
 
-/// The model's three dates (rise, set, transit) for the altitude kind and object, or none
-/// when the body does not reach that altitude on the day, or an event would lie beyond the
-/// years the dates support (at the very ends of that span).
-std::optional<std::array<EphemerisDate, 3>> eventTimes(const Ephemeris& model,
-                                                       Ephemeris::AltitudeKind altitudeKind,
-                                                       int object) {
+/// What the body does against the altitude kind on the day; nothing when the day or an
+/// event would lie beyond the years the dates support (at the very ends of that span).
+DayEvents dayEvents(const Ephemeris& model, Ephemeris::AltitudeKind altitudeKind, int object) {
     try {
-        return model.calcTimes(altitudeKind, object);
-    } catch (const NoRisesOrSetsCalculable&) {
-        return std::nullopt;
+        return model.dayEvents(altitudeKind, object);
     } catch (const DateOutOfRange&) {
-        return std::nullopt;
+        return {};
     }
 }
 
-RiseTransitSet riseTransitSet(const Ephemeris& model, int object) {
-    const auto times = eventTimes(model, Ephemeris::HorizonAltitude, object);
-    if (!times) {
-        return {};
-    }
-    return {(*times)[Ephemeris::RiseIndex], (*times)[Ephemeris::TransitIndex],
-            (*times)[Ephemeris::SetIndex]};
+RiseTransitSet riseTransitSet(const DayEvents& events) {
+    return {events.rise, events.transit, events.set};
 }
 
 TwilightTimes twilight(const Ephemeris& model, Ephemeris::AltitudeKind altitudeKind) {
-    const auto times = eventTimes(model, altitudeKind, Ephemeris::Sun);
-    if (!times) {
-        return {};
-    }
-    return {(*times)[Ephemeris::RiseIndex], (*times)[Ephemeris::SetIndex]};
+    const DayEvents events = dayEvents(model, altitudeKind, Ephemeris::Sun);
+    return {events.rise, events.set};
 }
 
-/// Seconds from `from` to `to`, absent when either is.
-std::optional<double> secondsBetween(const std::optional<EphemerisDate>& from,
-                                     const std::optional<EphemerisDate>& to) {
-    if (!from || !to) {
+/// Seconds from sunrise to sunset: a whole day when the Sun is up all day, none when it is
+/// down all day; absent when the day has only one of the two.
+std::optional<double> lengthOfDay(const DayEvents& sun) {
+    if (sun.rise && sun.set) {
+        return sun.set->timeIntervalSinceDate(*sun.rise);
+    }
+    if (sun.rise || sun.set) {
         return std::nullopt;
     }
-    return to->timeIntervalSinceDate(*from);
+    switch (sun.day) {
+        case DayEvents::Day::UpAllDay:
+            return kSecondsPerDay;
+        case DayEvents::Day::DownAllDay:
+            return 0.0;
+        case DayEvents::Day::Crossing:
+            break;
+    }
+    return std::nullopt;
 }
 
 SunFigures sunFigures(const Ephemeris& model) {
@@ -61,11 +60,12 @@ SunFigures sunFigures(const Ephemeris& model) {
     sun.distanceAU = model.sunDistance();
     sun.diameterArcseconds = model.sunDiameter();
     sun.zodiac = model.sunZodiacPositionString();
-    sun.times = riseTransitSet(model, Ephemeris::Sun);
+    const DayEvents events = dayEvents(model, Ephemeris::HorizonAltitude, Ephemeris::Sun);
+    sun.times = riseTransitSet(events);
     sun.riseAzimuthDegrees = model.sunriseAzimuth();
     sun.setAzimuthDegrees = model.sunsetAzimuth();
-    // The model's lengthOfDay(), from the rise and set already found.
-    sun.lengthOfDaySeconds = secondsBetween(sun.times.rise, sun.times.set);
+    // The model's lengthOfDay() where it has one, from the rise and set already found.
+    sun.lengthOfDaySeconds = lengthOfDay(events);
     sun.civil = twilight(model, Ephemeris::CivilTwilight);
     sun.nautical = twilight(model, Ephemeris::NauticalTwilight);
     sun.astronomical = twilight(model, Ephemeris::AstronomicalTwilight);
@@ -79,7 +79,7 @@ MoonFigures moonFigures(const Ephemeris& model) {
     model.calcEcliptic(moon.coordinate);
     moon.distanceKilometres = model.moonDistance();
     moon.diameterArcseconds = model.moonDiameter();
-    moon.times = riseTransitSet(model, Ephemeris::Moon);
+    moon.times = riseTransitSet(dayEvents(model, Ephemeris::HorizonAltitude, Ephemeris::Moon));
     moon.ageDays = model.ageOfMoon();
     moon.phaseName = model.phaseOfMoonName();
     moon.phaseAngleDegrees = model.elongationFromSun();
@@ -104,7 +104,7 @@ PlanetFigures planetFigures(const Ephemeris& model, int index) {
     planet.longitudeDegrees = planet.coordinate.longitude;
     model.calcGeocentric(planet.coordinate);
     model.calcHorizontal(planet.coordinate);
-    planet.times = riseTransitSet(model, index);
+    planet.times = riseTransitSet(dayEvents(model, Ephemeris::HorizonAltitude, index));
     return planet;
 }
 
@@ -114,7 +114,7 @@ PlanetFigures planetFigures(const Ephemeris& model, int index) {
 /// position rather than at this model's place.
 PlanetaryHourFigures planetaryHours(const Ephemeris& model, const SunFigures& sun) {
     PlanetaryHourFigures hours;
-    if (sun.lengthOfDaySeconds) {
+    if (sun.times.rise && sun.times.set) {
         hours.dayHourSeconds = *sun.lengthOfDaySeconds / kPlanetaryHoursPerDaylight;
     }
     if (!sun.times.set) {

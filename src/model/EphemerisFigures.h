@@ -12,8 +12,8 @@ namespace quenaro {
 
 class Ephemeris;
 
-/// Rise, transit and set of one body on the model's local calendar day, each absent when the
-/// model cannot calculate it ("No rises or sets calculable").
+/// Rise, transit and set of one body on the model's local calendar day (Ephemeris::dayEvents),
+/// each absent when it does not happen.
 struct RiseTransitSet {
     std::optional<EphemerisDate> rise;
     std::optional<EphemerisDate> transit;
@@ -21,7 +21,7 @@ struct RiseTransitSet {
 };
 
 /// Morning start and evening end of one twilight (the Sun crossing -6, -12 or -18 degrees),
-/// each absent when the Sun does not reach that depression that day.
+/// each absent when the Sun does not cross that depression so (Ephemeris::dayEvents).
 struct TwilightTimes {
     std::optional<EphemerisDate> start;
     std::optional<EphemerisDate> end;
@@ -47,7 +47,8 @@ struct SunFigures {
     /// east; NaN when the scan finds no such crossing.
     double riseAzimuthDegrees = 0.0;
     double setAzimuthDegrees = 0.0;
-    /// Seconds from rise to set; absent when either is.
+    /// Seconds from rise to set; 86400 on a day the Sun is up all day, 0 on one it is down
+    /// all day; absent on a day with only one of rise and set.
     std::optional<double> lengthOfDaySeconds;
     TwilightTimes civil;
     TwilightTimes nautical;
@@ -119,7 +120,7 @@ struct EphemerisFigures {
 };
 
 /// Computes the sheet's figures for the model's date and place, each costly model operation
-/// once. Events the model cannot calculate are absent and leave the other figures intact.
+/// once. Events that do not happen on the day are absent and leave the other figures intact.
 /// The night hour follows the model's own definition: it ends at the next day's sunrise at
 /// the best known position (ObserverPosition.h), which callers set to the model's place.
 EphemerisFigures computeFigures(const Ephemeris& model);

@@ -5,9 +5,9 @@
 
 namespace quenaro {
 
-/// The model cannot calculate a rise, set or transit for the day: the body does not reach the
-/// asked altitude on that day (polar day and night, twilight that never ends), or the
-/// refinement of an event does not settle. what() is always "No rises or sets calculable";
+/// A rise, set or transit the model is asked for does not happen on the day: the body does
+/// not cross the asked altitude (polar day and night, twilight that never ends), or does not
+/// culminate above it within the day. what() is always "No rises or sets calculable";
 /// event() names the events that failed ("Sun rise and set", "Moon transit",
 /// "Sun astronomical dusk"). Thrown only by the rise, set and transit operations of Ephemeris
 /// and the operations built on them.

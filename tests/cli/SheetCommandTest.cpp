@@ -178,17 +178,18 @@ TEST(SheetCommand, JsonAnglesMeanWhatTheySay) {
     EXPECT_NEAR(sheet["moon"]["phaseAngle"].get<double>(), -165.874, 1e-3);
 }
 
-// What cannot be calculated is null and the rest is still written: at the midnight Sun no
-// sunrise or sunset, no twilight and no planetary hours. (The figures at the very end of the
-// dates the model supports are the model tests' business: the command line takes the years
-// -4000 to 8000.)
+// What does not happen is null and the rest is still written: at the midnight Sun no
+// sunrise or sunset, no twilight and no planetary hours, but a transit and a day of 86400 s. (The
+// figures at the very end of the dates the model supports are the model tests' business: the
+// command line takes the years -4000 to 8000.)
 TEST(SheetCommand, JsonNullsForWhatCannotBeCalculated) {
     const Json polar = sheetJson("Europe/Oslo", "69.65", "18.96", "2026-06-21T12:00");
     EXPECT_EQ(nullsIn(polar["sun"]) + nullsIn(polar["planetaryHours"]),
-              "/coordinate/parallax /rise /transit /set /riseAzimuth /setAzimuth /lengthOfDay "
+              "/coordinate/parallax /rise /set /riseAzimuth /setAzimuth "
               "/twilight/civil/start /twilight/civil/end /twilight/nautical/start "
               "/twilight/nautical/end /twilight/astronomical/start /twilight/astronomical/end "
               "/dayHourDuration /nightHourDuration ");
+    EXPECT_EQ(polar["sun"]["lengthOfDay"], 86400);
     EXPECT_EQ(nullsIn(polar["moon"]), "/coordinate/parallax ");
     EXPECT_TRUE(isInstantAt(polar["moon"]["rise"], "+02:00")) << polar["moon"]["rise"];
 }

@@ -210,9 +210,10 @@ TEST(EphemerisFigures, AgreeWithTheModelsOwnOperations) {
     EXPECT_NEAR(wallMinutes(*figures.sun.times.set), 15 * 60 + 53.1, 2.0);
 }
 
-// Tromso at midsummer: the Sun neither rises nor sets (so the model gives no transit either)
+// Tromso at midsummer: the Sun neither rises nor sets but culminates, its day lasts 24 hours,
 // and no twilight begins; exactly those of the Sun's rows read the placeholder and everything
-// else is still computed.
+// else is still computed. At midwinter at 70 N it does not even culminate above the horizon,
+// and its day lasts no time.
 TEST(EphemerisSheet, PolarDayShowsThePlaceholderForTheSunsAbsentEvents) {
     const EphemerisFigures figures = tromsoMidsummer();
     const std::vector<SheetLine> lines = sheetLines(figures, true);
@@ -221,10 +222,18 @@ TEST(EphemerisSheet, PolarDayShowsThePlaceholderForTheSunsAbsentEvents) {
         placeholderRows += lines[index].value == kNoAngleText ? lines[index].label + ", " : "";
     }
     EXPECT_EQ(placeholderRows,
-              "Rise, Rise Az, Transit, Set, Set Az, Length of Day, Civil Start, Civil End, "
+              "Rise, Rise Az, Set, Set Az, Civil Start, Civil End, "
               "Nautical Start, Nautical End, Astronomic Start, Astronomic End, ");
+    EXPECT_EQ(rowValue(lines, "Sun", "Transit"), "12:45 PM");
+    EXPECT_EQ(rowValue(lines, "Sun", "Length of Day"), "24h 0m 0s");
     // The Sun stands about 43 degrees high at noon (90 - 69.65 + 23.44).
     EXPECT_NEAR(figures.sun.coordinate.altitude, 43.3, 0.5);
+
+    const std::vector<SheetLine> midwinter =
+        sheetLines(figuresAt(2026, 12, 21, 12, 0, "UTC", 70.0, 0.0), true);
+    EXPECT_EQ(rowValue(midwinter, "Sun", "Rise"), kNoAngleText);
+    EXPECT_EQ(rowValue(midwinter, "Sun", "Transit"), kNoAngleText);
+    EXPECT_EQ(rowValue(midwinter, "Sun", "Length of Day"), "0h 0m 0s");
 }
 
 // Rise and set belong to the pass that culminates on the sheet's day: a rise the evening
