@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +27,10 @@ QuenaroWindow::QuenaroWindow(AppSettings& settings, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
     layout->addWidget(tabs_);
-    resize(settings_.windowSize().value_or(kPhoneSize));
+    // A stored size larger than the screen (another screen's, or a damaged file's) is made to
+    // fit it.
+    const QSize available = screen()->availableGeometry().size();
+    resize(settings_.windowSize().value_or(kPhoneSize).boundedTo(available));
 }
 
 void QuenaroWindow::closeEvent(QCloseEvent* event) {
