@@ -29,8 +29,11 @@ QuenaroWindow::QuenaroWindow(AppSettings& settings, QWidget* parent)
     layout->addWidget(tabs_);
     // A stored size larger than the screen (another screen's, or a damaged file's) is made to
     // fit it.
-    const QSize available = screen()->availableGeometry().size();
-    resize(settings_.windowSize().value_or(kPhoneSize).boundedTo(available));
+    QSize size = settings_.windowSize().value_or(kPhoneSize);
+    if (const QScreen* shownOn = screen(); shownOn != nullptr) {
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    }
+    resize(size);
 }
 
 void QuenaroWindow::closeEvent(QCloseEvent* event) {
