@@ -1,12 +1,14 @@
 #include "app/AppSettings.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QLocale>
-
 #include <QSettings>
 #include <array>
 #include <cmath>
 #include <limits>
 
+#include "app/SettingsFileDamage.h"
 #include "app/SettingsKeys.h"
 #include "base/DiagnosticLog.h"
 
@@ -99,10 +101,71 @@ std::optional<int> readInt(const QVariant& stored) {
 
 }  // namespace
 
-AppSettings::AppSettings() : store_(std::make_unique<QSettings>()) {}
+AppSettings::AppSettings() : store_(std::make_unique<QSettings>()) {
+    checkFile();
+}
 
 AppSettings::AppSettings(const QString& iniPath)
-    : store_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : store_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    checkFile();
+}
+
+void AppSettings::checkFile() {
+    const QString path = store_->fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;  // none yet, or not a file that can be read: nothing stored to lose
+    }
+    const QString damage = settingsFileDamage(file.readAll());
+    file.close();
+    if (damage.isEmpty()) {
+        return;
+    }
+    const QString copy = path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const bool copied = QFile::copy(path, copy);
+    damageNotice_ =
+        QStringLiteral("The settings file %1 is damaged (%2). %3 The remembered place is not used.")
+            .arg(path, damage,
+                 copied ? QStringLiteral("It was copied to %1 as it was.").arg(copy)
+                        : QStringLiteral("It could not be copied to %1.").arg(copy));
+    diagnosticLog(QStringLiteral("Settings: %1").arg(damageNotice_).toStdString());
+    if (copied) {
+        // What can be read is written again as a sound file, without the place.
+        QList<std::pair<QString, QVariant>> kept;
+        for (const QString& key : store_->allKeys()) {
+            if (key != kLastLatKey && key != kLastLonKey && key != kPlaceNameKey &&
+                key != kPlaceZoneKey) {
+                kept.append({key, store_->value(key)});
+            }
+        }
+        QFile::remove(path);
+        store_->clear();
+        for (const auto& [key, value] : kept) {
+            store_->setValue(key, value);
+        }
+        writeOut();
+    }
+}
+
+bool AppSettings::writeOut() {
+    store_->sync();
+    // A FormatError stays from reading a damaged file; only an AccessError is a failed write.
+    if (store_->status() != QSettings::AccessError) {
+        return true;
+    }
+    if (!writeHasFailed_) {
+        writeHasFailed_ = true;
+        const QString message =
+            QStringLiteral(
+                "The settings could not be saved to %1; changes last until Quenaro "
+                "quits.")
+                .arg(store_->fileName());
+        diagnosticLog(QStringLiteral("Settings: %1").arg(message).toStdString());
+        emit writeFailed(message);
+    }
+    return false;
+}
 
 AppSettings::~AppSettings() = default;
 
@@ -177,13 +240,16 @@ void AppSettings::store(const QString& key, const QVariant& value) {
     } else {
         store_->remove(key);
     }
-    store_->sync();
+    writeOut();
     if (wasStored != value.isValid() || before != value.toString()) {
         emit valueChanged(key);
     }
 }
 
 std::optional<PlaceWithOrigin> AppSettings::storedPlace() const {
+    if (!damageNotice_.isEmpty()) {
+        return std::nullopt;  // a cut or doubled number could be any place
+    }
     const bool hasLatitude = store_->contains(kLastLatKey);
     const bool hasLongitude = store_->contains(kLastLonKey);
     if (!hasLatitude && !hasLongitude) {
@@ -219,7 +285,7 @@ std::optional<PlaceWithOrigin> AppSettings::storedPlace() const {
     return place;
 }
 
-void AppSettings::storePlace(const PlaceWithOrigin& place) {
+bool AppSettings::storePlace(const PlaceWithOrigin& place) {
     // QSettings writes the whole file anew (to a temporary file renamed over the old one)
     // on sync(), so the four keys reach the disk together.
     store_->setValue(kLastLatKey, place.latitudeDegrees);
@@ -234,7 +300,7 @@ void AppSettings::storePlace(const PlaceWithOrigin& place) {
     } else {
         store_->setValue(kPlaceZoneKey, place.zone);
     }
-    store_->sync();
+    return writeOut();
 }
 
 ArmillarySettings AppSettings::armillarySettings() const {
@@ -282,7 +348,7 @@ void AppSettings::setWindowSize(QSize size) {
 }
 
 void AppSettings::sync() {
-    store_->sync();
+    writeOut();
 }
 
 }  // namespace quenaro

@@ -29,6 +29,9 @@ inline constexpr double kFaintestMagnitudeLimit = 6.5;
 ///   FollowLocation true, UsePlaceTimeZone false, NightMode false; Audience (integer) reads 0
 ///   when absent.
 /// The place is stored as LastLat, LastLon (degrees), PlaceName and PlaceZone.
+/// A file that shows damage (settingsFileDamage) is copied aside as
+/// "<file>.damaged-<yyyyMMdd-HHmmss>" when opened, before anything rewrites it, and its stored
+/// place is not used. A write that fails is announced once by writeFailed().
 /// Every change made through the setters is announced by valueChanged(). Main thread only.
 class AppSettings : public QObject {
     Q_OBJECT
@@ -68,8 +71,9 @@ class AppSettings : public QObject {
     /// why, unless neither is stored). Its origin is Remembered.
     std::optional<PlaceWithOrigin> storedPlace() const;
     /// Stores the place's coordinates, name and zone together and writes them out at once,
-    /// so a later run never reads one key new and another old.
-    void storePlace(const PlaceWithOrigin& place);
+    /// so a later run never reads one key new and another old. False when the file could not
+    /// be written.
+    bool storePlace(const PlaceWithOrigin& place);
 
     /// The star chart's six settings: ShowAltAz, ShowEcliptic, ShowRaDec,
     /// ShowConstellationLines, ShowMinMagnitude (1 to 6.5) and ShowCircles.
@@ -82,6 +86,12 @@ class AppSettings : public QObject {
     /// Whether the key is one of those six.
     static bool isArmillarySetting(const QString& key);
 
+    /// What the user is told about a damaged file found when opening: what showed the damage
+    /// and where the copy was kept; empty for a sound file.
+    QString damageNotice() const { return damageNotice_; }
+    /// Whether a write of the settings has failed in this run.
+    bool writeHasFailed() const { return writeHasFailed_; }
+
     /// The window's size in points; none when not stored or not a sensible size.
     std::optional<QSize> windowSize() const;
     void setWindowSize(QSize size);
@@ -92,12 +102,21 @@ class AppSettings : public QObject {
   signals:
     /// A setting now reads a different value (after a setter or resetValue()).
     void valueChanged(const QString& key);
+    /// The settings could not be written (the first failure of the run only): why, in words
+    /// for the user.
+    void writeFailed(const QString& message);
 
   private:
     /// Stores the value (none: removes the key), writes it out, and announces the change.
     void store(const QString& key, const QVariant& value);
+    /// Writes pending changes out; false (announced the first time) when that failed.
+    bool writeOut();
+    /// Looks for damage in the file as opened and copies a damaged file aside.
+    void checkFile();
 
     std::unique_ptr<QSettings> store_;
+    QString damageNotice_;
+    bool writeHasFailed_ = false;
 };
 
 }  // namespace quenaro

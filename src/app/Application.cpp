@@ -9,8 +9,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "app/AppSettings.h"
+#include "app/DiagnosticLines.h"
 #include "app/InterfaceDescription.h"
 #include "app/QtText.h"
 #include "base/DiagnosticLog.h"
@@ -57,8 +61,11 @@ int runApplication(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationVersion(QStringLiteral(QUENARO_VERSION));
-    setDiagnosticSink(
-        [](std::string_view line) { qCInfo(quenaroLog).noquote() << toQString(line); });
+    setDiagnosticSink([lines = std::make_shared<DiagnosticLines>()](std::string_view entry) {
+        if (const std::optional<std::string> line = lines->lineFor(entry)) {
+            qCInfo(quenaroLog).noquote() << toQString(*line);
+        }
+    });
 
     limitRasterWorkerThreads();
 

@@ -123,7 +123,7 @@ void CurrentLocation::serviceFailed(QGeoPositionInfoSource::Error error) {
 
 void CurrentLocation::accept(const PlaceWithOrigin& place) {
     bestLocation_ = place;
-    settings_.storePlace(place);
+    bestLocationSaved_ = settings_.storePlace(place);
     setBestKnownPosition({place.latitudeDegrees, place.longitudeDegrees});
     emit changeLocationNotification(bestLocation_);
 }

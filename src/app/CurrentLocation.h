@@ -33,6 +33,8 @@ class CurrentLocation : public QObject {
 
     /// The current best place.
     const PlaceWithOrigin& bestLocation() const { return bestLocation_; }
+    /// Whether the best place is the one the settings hold (false when storing it failed).
+    bool bestLocationSaved() const { return bestLocationSaved_; }
     /// Whether the location service may move the place (the FollowLocation setting).
     bool following() const { return following_; }
 
@@ -59,6 +61,7 @@ class CurrentLocation : public QObject {
     SourceFactory makeSource_;
     QGeoPositionInfoSource* source_ = nullptr;  // owned as a child
     PlaceWithOrigin bestLocation_;
+    bool bestLocationSaved_ = true;
     bool following_ = true;
     QSet<int> reportedErrors_;
 };

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/Alerts.h"
 #include "app/AppSettings.h"
 #include "app/CurrentLocation.h"
 #include "app/DateTimePicker.h"
@@ -80,6 +81,20 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
 
     connect(outlets_.currentLocation, &CurrentLocation::changeLocationNotification, this,
             &QuenaroAppDelegate::betterLocation);
+
+    // What went wrong with the settings is told once: a damaged file found on opening, and
+    // the first write that failed (which also changes what the place line says).
+    const QString title = tr("Settings");
+    if (const QString damage = outlets_.settings->damageNotice(); !damage.isEmpty()) {
+        showAlert(outlets_.window, title, damage);
+    }
+    if (outlets_.settings->writeHasFailed()) {
+        showAlert(outlets_.window, title, tr("The settings could not be saved."));
+    }
+    connect(outlets_.settings, &AppSettings::writeFailed, this, [this, title](const QString& why) {
+        showAlert(outlets_.window, title, why);
+        showPlace();
+    });
 }
 
 TimeZone QuenaroAppDelegate::zoneInUse() const {
@@ -241,10 +256,11 @@ void QuenaroAppDelegate::followZone() {
 
 void QuenaroAppDelegate::showPlace() {
     const PlaceWithOrigin& place = outlets_.currentLocation->bestLocation();
-    outlets_.placeButton->setText(QStringLiteral("%1 \u00B7 %2 \u00B7 %3")
-                                      .arg(placeTitle(place))
-                                      .arg(QString::fromStdString(zoneInUse().name()))
-                                      .arg(placeOriginText(place.origin)));
+    const bool unsaved = !outlets_.currentLocation->bestLocationSaved();
+    outlets_.placeButton->setText(
+        QStringLiteral("%1 \u00B7 %2 \u00B7 %3%4")
+            .arg(placeTitle(place), QString::fromStdString(zoneInUse().name()),
+                 placeOriginText(place.origin), unsaved ? tr(", not saved") : QString()));
 }
 
 }  // namespace quenaro

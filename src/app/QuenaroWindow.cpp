@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +27,13 @@ QuenaroWindow::QuenaroWindow(AppSettings& settings, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
     layout->addWidget(tabs_);
-    resize(settings_.windowSize().value_or(kPhoneSize));
+    // A stored size larger than the screen (another screen's, or a damaged file's) is made to
+    // fit it.
+    QSize size = settings_.windowSize().value_or(kPhoneSize);
+    if (const QScreen* shownOn = screen(); shownOn != nullptr) {
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    }
+    resize(size);
 }
 
 void QuenaroWindow::closeEvent(QCloseEvent* event) {

@@ -3,9 +3,12 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/ClassicLocaleScope.h"
+
 namespace quenaro {
 
 std::string printfText(const char* format, ...) {
+    const ClassicLocaleScope classicLocale;
     va_list arguments;
     va_start(arguments, format);
     va_list measuring;

@@ -92,8 +92,11 @@ std::string AstrolabePosition::labelText(int mode) const {
             return Ephemeris::degreesToLatitudeDMS(degrees);
         case kEclipticLongitudeMode:
             return Ephemeris::degreesToLongitudeDMS(degrees);
-        default:
+        case kAzimuthMode:
             return Ephemeris::degreesToDMS(degrees);
+        default:
+            // Altitude and declination keep their sign: -12.25 is "-12° 15' 0\"", not 347°.
+            return Ephemeris::degreesToSignedDMS(degrees);
     }
 }
 

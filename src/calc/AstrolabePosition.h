@@ -53,9 +53,10 @@ struct AstrolabePosition {
     /// 2-3 equatorial, 4-5 ecliptic), after the mode's value is set to `degrees`.
     AstrolabePosition withValue(const Ephemeris& model, int mode, double degrees) const;
 
-    /// The text a value label shows for a mode (0-5): altitude, azimuth and declination as
-    /// degrees, minutes and seconds wrapped to [0, 360); right ascension as hours, minutes and
-    /// seconds; the ecliptic latitude and longitude with their hemisphere letters.
+    /// The text a value label shows for a mode (0-5): altitude and declination as signed
+    /// degrees, minutes and seconds ("+12° 15' 0\"", "-12° 15' 0\""); azimuth as degrees,
+    /// minutes and seconds wrapped to [0, 360); right ascension as hours, minutes and seconds;
+    /// the ecliptic latitude and longitude with their hemisphere letters.
     std::string labelText(int mode) const;
     /// The text the table shows for a mode (0-5): altitude, declination and latitude with
     /// N or S, longitude with E or W, azimuth with the side of the meridian (W for 0-180,

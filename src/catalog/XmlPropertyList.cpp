@@ -1,35 +1,12 @@
 #include "catalog/XmlPropertyList.h"
 
-#include <locale.h>
-
 #include <cstdint>
 
+#include "base/ClassicLocaleScope.h"
 #include "catalog/CatalogFileLimits.h"
 #include "catalog/ContainerNesting.h"
 
 namespace quenaro {
-
-namespace {
-
-/// Makes the calling thread use the "C" locale while it lives: libplist reads reals with strtod,
-/// which would stop at the '.' of "6.7525" under a locale whose decimal point is a comma (and an
-/// application takes its locale from the environment).
-class ClassicLocaleScope {
-  public:
-    ClassicLocaleScope() : previous_(uselocale(classicLocale())) {}
-    ~ClassicLocaleScope() { uselocale(previous_); }
-    ClassicLocaleScope(const ClassicLocaleScope&) = delete;
-    ClassicLocaleScope& operator=(const ClassicLocaleScope&) = delete;
-
-  private:
-    static locale_t classicLocale() {
-        static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
-        return classic;
-    }
-    locale_t previous_;
-};
-
-}  // namespace
 
 ParsedPropertyList parseXmlPropertyList(std::string_view bytes) {
     if (bytes.size() > maximumCatalogFileBytes) {
@@ -47,6 +24,8 @@ ParsedPropertyList parseXmlPropertyList(std::string_view bytes) {
     const std::string text(bytes);
     plist_t root = nullptr;
     {
+        // libplist reads reals with strtod, which would stop at the '.' of "6.7525" under a
+        // locale whose decimal point is a comma.
         const ClassicLocaleScope classicLocale;
         plist_from_xml(text.c_str(), static_cast<std::uint32_t>(text.size()), &root);
     }

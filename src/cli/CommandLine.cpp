@@ -52,6 +52,17 @@ std::string parseErrorMessage(const CLI::ParseError& error, const std::string& h
     return message + " (see '" + helpCommand + " --help')";
 }
 
+/// The first argument the subcommand left unread that looks like an option ("-x", "--colour");
+/// empty when there is none.
+std::string unknownOption(const CLI::App& command) {
+    for (const std::string& argument : command.remaining()) {
+        if (argument.size() > 1 && argument.starts_with('-')) {
+            return argument;
+        }
+    }
+    return {};
+}
+
 /// Delivers the output to --output or to `out`; false when it could not be written.
 bool deliver(const std::string& output, const std::string& outputPath, std::ostream& out,
              std::ostream& err) {
@@ -69,11 +80,12 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.set_version_flag("--version", std::string(kProgram) + " " + QUENARO_VERSION,
                          "Print the program's version and exit");
     app.require_subcommand(1);
-    app.footer(exitStatusText());
 
     std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
                                         addReportCommand(app), addSheetCommand(app),
                                         addRenderCommand(app), addConvertCommand(app)};
+    // Set after the subcommands were made, which would otherwise inherit it as their own.
+    app.footer(exitStatusText());
     std::string outputPath;
     for (const Subcommand& subcommand : subcommands) {
         if (!subcommand.writesOwnOutput) {
@@ -113,9 +125,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return writeToStream(std::string(version.what()) + "\n", out, err) ? kExitSuccess
                                                                            : kExitFailure;
     } catch (const CLI::ParseError& error) {
+        const std::string unknown =
+            named == subcommands.end() ? std::string() : unknownOption(*named->command);
         if (named == subcommands.end() && argc <= 1) {
             reportBadInput(err, "a subcommand is required: " + subcommandNames(subcommands) +
                                     " (see 'quenaro --help')");
+        } else if (!unknown.empty()) {
+            // Named before a missing value, which the parser would report first.
+            reportBadInput(err, "unknown option " + shownValue(unknown) + " (see '" + helpCommand +
+                                    " --help')");
         } else {
             reportBadInput(err, parseErrorMessage(error, helpCommand));
         }

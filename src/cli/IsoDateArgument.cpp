@@ -31,10 +31,11 @@ int fieldValue(const std::ssub_match& field) {
 }  // namespace
 
 EphemerisDate parseIsoDate(std::string_view text, const TimeZone& zone) {
-    // year, month, day, hour, minute, second, fraction, offset ("Z" or sign, hours, minutes).
+    // year, month, day, hour, minute, second, fraction, offset ("Z" or sign, hours, minutes,
+    // seconds: a zone's local mean time before standard time, "+00:53:28").
     static const std::regex kIsoDate(
         R"(([+-]?\d{4,9})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2})(?:[.,](\d{1,9}))?)?)?)"
-        R"((?:(Z)|([+-])(\d{2})(?::?(\d{2}))?)?)");
+        R"((?:(Z)|([+-])(\d{2})(?::?(\d{2})(?::(\d{2}))?)?)?)");
     const std::string dateText(text);
     const auto bad = [&](const std::string& why) { return BadInput("--date", text, why); };
     std::smatch match;
@@ -68,8 +69,11 @@ EphemerisDate parseIsoDate(std::string_view text, const TimeZone& zone) {
         fieldZone = TimeZone::gmt();
     } else if (match[9].matched) {
         const int offsetMinutes = fieldValue(match[11]);
-        const int offsetSeconds = fieldValue(match[10]) * 3600 + offsetMinutes * 60;
-        if (offsetMinutes > 59 || offsetSeconds > kMaximumOffsetSeconds) {
+        const int offsetSecondsField = fieldValue(match[12]);
+        const int offsetSeconds =
+            fieldValue(match[10]) * 3600 + offsetMinutes * 60 + offsetSecondsField;
+        if (offsetMinutes > 59 || offsetSecondsField > 59 ||
+            offsetSeconds > kMaximumOffsetSeconds) {
             throw bad("the UTC offset lies beyond +-18:00");
         }
         fieldZone =

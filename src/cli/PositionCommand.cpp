@@ -55,8 +55,8 @@ void writePosition(const std::string& body, const std::string& julianDateText, s
     if (!named.span->contains(julianDate)) {
         throw BadInput(
             "--jd", julianDateText,
-            printfText("%s's series is meant for Julian dates from %.1f to %.1f "
-                       "(the years %d to %d)",
+            printfText("%s's series is meant for Julian dates from %.1f up to but not "
+                       "including %.1f (the years %d to %d)",
                        named.name, named.span->earliestJulianDate, named.span->endJulianDate,
                        named.span->firstYear, named.span->lastYear));
     }

@@ -3,15 +3,18 @@
 
 #include "views/ViewRendering.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
+#include "base/WholeFileWrite.h"
 #include "views/ArmillaryPainter.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/NightVision.h"
@@ -78,30 +81,29 @@ QImage picture(const PaintFunction& paint, QSizeF size, double scale, bool night
 }
 
 void writePdf(const PaintFunction& paint, QSizeF size, double scale, bool nightVision,
-              QSaveFile& file) {
+              QBuffer& file, const QString& path) {
     QPdfWriter writer(&file);
     writer.setResolution(kPointsPerInch);
     writer.setPageSize(QPageSize(size, QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
     if (!painter.isActive()) {
-        fail(file.fileName(), QStringLiteral("the PDF page could not be started"));
+        fail(path, QStringLiteral("the PDF page could not be started"));
     }
     if (nightVision) {
         // A PDF has no way to turn colours red as they are drawn: the page holds the picture.
-        painter.drawImage(QRectF(QPointF(0, 0), size),
-                          picture(paint, size, scale, true, file.fileName()));
+        painter.drawImage(QRectF(QPointF(0, 0), size), picture(paint, size, scale, true, path));
     } else {
         paint(painter, size);
     }
 }
 
 void writePng(const PaintFunction& paint, QSizeF size, double scale, bool nightVision,
-              QSaveFile& file) {
-    const QImage image = picture(paint, size, scale, nightVision, file.fileName());
+              QBuffer& file, const QString& path) {
+    const QImage image = picture(paint, size, scale, nightVision, path);
     QImageWriter writer(&file, "png");
     if (!writer.write(image)) {
-        fail(file.fileName(), writer.errorString());
+        fail(path, writer.errorString());
     }
 }
 
@@ -122,18 +124,22 @@ QSizeF defaultRenderSize(RenderedView view) {
 
 void renderView(RenderedView view, const Ephemeris& model, QSizeF size, double scale,
                 const QString& path, const RenderSettings& settings) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(path, file.errorString());
-    }
+    // Drawn into memory first, then written whole by the one file writer of the program.
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
     const PaintFunction paint = paintFunctionFor(view, model, settings);
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        writePdf(paint, size, scale, settings.nightVision, file);
+        writePdf(paint, size, scale, settings.nightVision, file, path);
     } else {
-        writePng(paint, size, scale, settings.nightVision, file);
+        writePng(paint, size, scale, settings.nightVision, file, path);
     }
-    if (!file.commit()) {
-        fail(path, file.errorString());
+    file.close();
+    if (const int error = writeWholeFile(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+            QFile::encodeName(path).toStdString());
+        error != 0) {
+        fail(path, QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 

@@ -46,8 +46,8 @@ QSizeF defaultRenderSize(RenderedView view);
 
 /// Draws the view of the model at `size` points into the file `path`: a vector PDF page of
 /// that size in points when the name ends in ".pdf" (any case), else a PNG of size x scale
-/// pixels (scale 1-4; the view drawn at that device pixel ratio). The file appears whole or
-/// not at all: it is written beside the target and renamed over it when complete. Each view
+/// pixels (scale 1-4; the view drawn at that device pixel ratio). The file is drawn in memory
+/// and written by writeWholeFile: whole, or the old one left as it was. Each view
 /// is drawn with its own settings of `settings`. For night vision a PNG is turned red pixel by
 /// pixel, and a PDF page holds the red picture drawn at `scale` (no longer vector). Needs a
 /// QGuiApplication (the offscreen platform will do). Throws RenderError when the file cannot

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QVariant>
@@ -12,6 +15,7 @@
 #include <utility>
 
 #include "AppTestSupport.h"
+#include "app/QuenaroWindow.h"
 #include "app/SettingsKeys.h"
 #include "support/CapturedLog.h"
 
@@ -267,6 +271,105 @@ TEST(AppSettings, StoringAPlaceWritesItsFourKeysToTheFileAtOnce) {
     EXPECT_DOUBLE_EQ(stored->latitudeDegrees, -33.9);
     EXPECT_TRUE(stored->name.isEmpty());
     EXPECT_TRUE(stored->zone.isEmpty());
+}
+
+}  // namespace
+}  // namespace quenaro
+
+namespace quenaro {
+namespace {
+
+using testing::CapturedLog;
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file that shows damage is copied aside as it was and written again without the place,
+// which could be anywhere; what else it holds stays. One notice says so.
+TEST(AppSettings, ADamagedFileIsCopiedAsideAndItsPlaceIsNotUsed) {
+    const QByteArray place = "[General]\nNightMode=true\nLastLat=52.5\nLastLon=13.4\n";
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        bool damaged;
+    };
+    const Row rows[] = {
+        {"sound", place, false},
+        {"sound, with a second section and a comment", place + "; note\n[Other]\nLastLat=1\n",
+         false},
+        {"cut in the middle of a number", "[General]\nNightMode=true\nLastLat=52.5\nLastLon=1",
+         true},
+        {"a section twice", place + "[General]\nLastLon=1\n", true},
+        {"a key twice", place + "LastLon=1\n", true},
+        {"a line that is not key=value", "[General]\nNightMode=true\nLastLat\nLastLon=13.4\n",
+         true},
+        {"a section never closed", "[General\nNightMode=true\nLastLat=52.5\nLastLon=13.4\n", true},
+    };
+    for (const Row& row : rows) {
+        const QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("Quenaro.conf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(row.bytes);
+        file.close();
+        const CapturedLog log;
+        const AppSettings settings(path);
+        const QStringList copies =
+            QDir(directory.path()).entryList({QStringLiteral("Quenaro.conf.damaged-*")});
+        EXPECT_EQ(settings.storedPlace().has_value(), !row.damaged) << row.name;
+        EXPECT_EQ(settings.damageNotice().isEmpty(), !row.damaged) << row.name;
+        EXPECT_TRUE(settings.boolValue(kNightModeKey)) << row.name;
+        if (!row.damaged) {
+            EXPECT_TRUE(copies.isEmpty()) << row.name;
+            EXPECT_EQ(fileBytes(path), row.bytes) << row.name;
+            continue;
+        }
+        ASSERT_EQ(copies.size(), 1) << row.name;
+        EXPECT_EQ(fileBytes(directory.filePath(copies.front())), row.bytes) << row.name;
+        EXPECT_EQ(log.lines.size(), 1u) << row.name;
+        // The file now written is sound and keeps the other settings.
+        const AppSettings next(path);
+        EXPECT_TRUE(next.damageNotice().isEmpty()) << row.name << ": " << fileBytes(path).data();
+        EXPECT_FALSE(next.storedPlace().has_value()) << row.name;
+        EXPECT_TRUE(next.boolValue(kNightModeKey)) << row.name;
+    }
+}
+
+// A file that cannot be written (a folder under its name, a file where its folder should be)
+// is told once, however many writes fail, and storing a place says it failed.
+TEST(AppSettings, AFailedWriteIsToldOnce) {
+    for (const char* name : {"Quenaro.conf", "file/Quenaro.conf"}) {
+        const QTemporaryDir directory;
+        ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("Quenaro.conf")));
+        QFile blocker(directory.filePath(QStringLiteral("file")));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const CapturedLog log;
+        AppSettings settings(directory.filePath(QString::fromLatin1(name)));
+        const QSignalSpy failed(&settings, &AppSettings::writeFailed);
+        EXPECT_FALSE(settings.writeHasFailed()) << name;
+        settings.setBoolValue(kNightModeKey, true);
+        EXPECT_FALSE(settings.storePlace({1.0, 2.0, {}, {}, PlaceWithOrigin::Origin::Chosen}));
+        settings.setWindowSize({300, 300});
+        settings.sync();
+        EXPECT_TRUE(settings.writeHasFailed()) << name;
+        EXPECT_EQ(failed.count(), 1) << name;
+        EXPECT_EQ(log.lines.size(), 1u) << name;
+        // This run still reads what it was given.
+        EXPECT_TRUE(settings.boolValue(kNightModeKey)) << name;
+    }
+}
+
+TEST(AppSettings, AStoredWindowSizeIsMadeToFitTheScreen) {
+    TemporarySettings temporary;
+    temporary.settings().setWindowSize({16384, 16384});
+    const QuenaroWindow window(temporary.settings());
+    const QSize screen = window.screen()->availableGeometry().size();
+    EXPECT_LE(window.width(), screen.width());
+    EXPECT_LE(window.height(), screen.height());
+    EXPECT_GT(window.width(), 0);
 }
 
 }  // namespace

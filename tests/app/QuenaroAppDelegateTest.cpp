@@ -9,10 +9,13 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -193,6 +196,28 @@ TEST_F(Shell, PlaceDialogMovesTheModelToTypedCoordinatesAndStopsTheService) {
     EXPECT_EQ(stored->latitudeDegrees, 69.6489);
     // Typed coordinates take the zone the zone map gives there.
     EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
+}
+
+// Settings that can no longer be written: one alert however many writes fail, and the place
+// line says that the chosen place is not saved.
+TEST_F(Shell, AChoiceThatCannotBeStoredIsNotCalledSaved) {
+    QFile::remove(temporary.path());
+    ASSERT_TRUE(QDir().mkdir(temporary.path()));
+    for (const double latitude : {69.6489, 60.0}) {
+        QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
+        auto* dialog = ui->window->findChild<PlaceDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->latitudeField()->setText(QString::number(latitude));
+        dialog->longitudeField()->setText(QStringLiteral("18.9551"));
+        QTest::mouseClick(dialog->goButton(), Qt::LeftButton);
+        EXPECT_EQ(ui->ephemeris->latitude(), latitude);
+    }
+    EXPECT_TRUE(
+        ui->orreryScreen->placeButton()->text().endsWith(QStringLiteral("chosen, not saved")))
+        << ui->orreryScreen->placeButton()->text().toStdString();
+    const QList<QMessageBox*> alerts = ui->window->findChildren<QMessageBox*>();
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts.front()->text().contains(QStringLiteral("could not be saved")));
 }
 
 TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {

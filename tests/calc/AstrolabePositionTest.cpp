@@ -140,14 +140,18 @@ TEST(AstrolabePosition, WithValueConvertsFromTheValuesPair) {
 // 200.25 lies 159.75 degrees east of the south point.
 TEST(AstrolabePosition, LabelAndTableTexts) {
     const AstrolabePosition position{-10.5, 200.25, 45.5, -20.0, -5.5, 300.0};
-    const char* labels[] = {"349\u00B0 30' 0\"", "200\u00B0 15' 0\"", "3h 1m 59s",
-                            "340\u00B0 0' 0\"",  "5\u00B0S 30' 0\"",  "60\u00B0W 0' 0\""};
+    const char* labels[] = {"-10\u00B0 30' 0\"", "200\u00B0 15' 0\"", "3h 1m 59s",
+                            "-20\u00B0 0' 0\"",  "5\u00B0S 30' 0\"",  "60\u00B0W 0' 0\""};
     const char* table[] = {"10\u00B0S 30' 0\"", "159\u00B0E 45' 0\"", "3h 1m 59s",
                            "20\u00B0S 0' 0\"",  "5\u00B0S 30' 0\"",   "60\u00B0W 0' 0\""};
     for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
         EXPECT_EQ(position.labelText(mode), labels[mode]) << mode;
         EXPECT_EQ(position.tableText(mode), table[mode]) << mode;
     }
+    EXPECT_EQ((AstrolabePosition{12.25, 0.0, 0.0, 89.5, 0.0, 0.0}.labelText(kAltitudeMode)),
+              "+12\u00B0 15' 0\"");
+    EXPECT_EQ((AstrolabePosition{12.25, 0.0, 0.0, 89.5, 0.0, 0.0}.labelText(kDeclinationMode)),
+              "+89\u00B0 30' 0\"");
     EXPECT_EQ((AstrolabePosition{0.0, 30.0, 0.0, 0.0, 0.0, 0.0}.tableText(kAzimuthMode)),
               "30\u00B0W 0' 0\"");
     EXPECT_EQ((AstrolabePosition{0.0, 330.0, 0.0, 0.0, 0.0, 0.0}.tableText(kAzimuthMode)),

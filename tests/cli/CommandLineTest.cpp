@@ -50,6 +50,13 @@ TEST(CommandLine, ExitStatusTableInHelpAndReadme) {
     EXPECT_TRUE(help.out.starts_with("Quenaro, a pocket sky almanac\nUsage: quenaro ")) << help.out;
     EXPECT_NE(help.out.find(exitStatusText()), std::string::npos) << help.out;
     EXPECT_NE(runQuenaro({"sheet", "--help"}).out.find("Usage: quenaro sheet"), std::string::npos);
+    // Every subcommand's help has the table once.
+    for (const char* subcommand : {"places", "position", "report", "sheet", "render", "convert"}) {
+        const std::string text = runQuenaro({subcommand, "--help"}).out;
+        const std::size_t first = text.find(exitStatusText());
+        EXPECT_NE(first, std::string::npos) << subcommand;
+        EXPECT_EQ(text.find(exitStatusText(), first + 1), std::string::npos) << subcommand;
+    }
 
     std::ifstream readmeFile(QUENARO_SOURCE_DIR "/README.md");
     const std::string readme((std::istreambuf_iterator<char>(readmeFile)), {});
@@ -79,6 +86,30 @@ TEST(CommandLine, UnknownOrMissingSubcommand) {
     EXPECT_TRUE(none.err.starts_with("quenaro: a subcommand is required")) << none.err;
 }
 
+// An unknown option is named as such, even where a required value is missing too, and
+// bytes that are not UTF-8 are shown escaped.
+TEST(CommandLine, UnknownOptionsAreNamed) {
+    struct Row {
+        std::vector<const char*> arguments;
+        std::string message;
+    };
+    const Row rows[] = {
+        {{"places", "-x"}, "quenaro: unknown option '-x' (see 'quenaro places --help')\n"},
+        {{"places", "Berlin", "--colour"},
+         "quenaro: unknown option '--colour' (see 'quenaro places --help')\n"},
+        {{"position", "sun", "--jd", "2451545", "-\xFF"},
+         "quenaro: unknown option '-\\xFF' (see 'quenaro position --help')\n"},
+        {{"\xC3("},
+         "quenaro: unknown subcommand '\\xC3('; expected places, position, report, "
+         "sheet, render or convert (see 'quenaro --help')\n"},
+    };
+    for (const Row& row : rows) {
+        const auto run = runQuenaro(row.arguments);
+        EXPECT_EQ(run.status, kExitBadInput) << row.message;
+        EXPECT_EQ(run.err, row.message);
+    }
+}
+
 // Plain decimal numbers only; one too small for a double is 0.
 TEST(CommandLine, NumbersArePlainDecimals) {
     for (const char* accepted : {"-33.5", "+10", ".5", "5.", "1e-400", "-2.5E1", "0"}) {
@@ -98,17 +129,34 @@ TEST(CommandLine, NumbersArePlainDecimals) {
     }
 }
 
-// The program's own ISO dates read back as --date, fractional seconds included.
+// The program's own ISO dates read back as --date, fractional seconds included, and so do the
+// offsets of seconds of a zone's local mean time (Berlin before 1893).
 TEST(CommandLine, OwnIsoDatesReadBack) {
-    const auto first = runQuenaro(
-        {"sheet", "--tz", "Asia/Kathmandu", "--date", "2026-12-07T21:08:09.25", "--json"});
-    ASSERT_EQ(first.status, kExitSuccess) << first.err;
-    const std::string date = nlohmann::json::parse(first.out)["date"];
-    EXPECT_EQ(date, "2026-12-07T21:08:09.250+05:45");
-    const auto again =
-        runQuenaro({"sheet", "--tz", "Europe/Berlin", "--date", date.c_str(), "--json"});
-    ASSERT_EQ(again.status, kExitSuccess) << again.err;
-    EXPECT_EQ(nlohmann::json::parse(again.out)["date"], "2026-12-07T16:23:09.250+01:00");
+    struct Row {
+        const char* zone;
+        const char* date;
+        const char* written;
+    };
+    const Row rows[] = {
+        {"Asia/Kathmandu", "2026-12-07T21:08:09.25", "2026-12-07T21:08:09.250+05:45"},
+        {"Europe/Berlin", "1850-06-01T12:00", "1850-06-01T12:00:00.000+00:53:28"},
+        {"America/New_York", "1850-06-01T12:00", "1850-06-01T12:00:00.000-04:56:02"},
+    };
+    for (const Row& row : rows) {
+        const auto first = runQuenaro({"sheet", "--tz", row.zone, "--date", row.date, "--json"});
+        ASSERT_EQ(first.status, kExitSuccess) << first.err;
+        const std::string date = nlohmann::json::parse(first.out)["date"];
+        EXPECT_EQ(date, row.written);
+        // Read back in UTC, and written again in the first zone: the same instant.
+        const auto again = runQuenaro({"sheet", "--tz", "UTC", "--date", date.c_str(), "--json"});
+        ASSERT_EQ(again.status, kExitSuccess) << again.err;
+        const std::string utc = nlohmann::json::parse(again.out)["date"];
+        const auto back = runQuenaro({"sheet", "--tz", row.zone, "--date", utc.c_str(), "--json"});
+        ASSERT_EQ(back.status, kExitSuccess) << back.err;
+        EXPECT_EQ(nlohmann::json::parse(back.out)["date"], row.written) << utc;
+    }
+    // Seconds beyond 59 in an offset are refused like minutes beyond 59.
+    EXPECT_EQ(runQuenaro({"sheet", "--date", "1850-06-01T12:00+00:53:60"}).status, kExitBadInput);
 }
 
 TEST(CommandLine, OutputThatCannotBeWrittenIsAFailure) {

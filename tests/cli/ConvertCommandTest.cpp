@@ -145,7 +145,7 @@ TEST(ConvertCommand, TextLinesInTheCalculatorsFormats) {
         position.labelText(kEclipticLatitudeMode) + "\n" + "Ecliptic | Longitude | " +
         position.labelText(kEclipticLongitudeMode) + "\n";
     EXPECT_EQ(run.out, expected);
-    EXPECT_EQ(position.labelText(kAltitudeMode), "349\u00B0 30' 0\"");
+    EXPECT_EQ(position.labelText(kAltitudeMode), "-10\u00B0 30' 0\"");
 }
 
 TEST(ConvertCommand, BadInputGetsOneLineAndStatusTwo) {

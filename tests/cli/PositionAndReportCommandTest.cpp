@@ -82,8 +82,13 @@ TEST(PositionCommand, EachBodyTakesTheSpanOfItsSeries) {
     EXPECT_EQ(before1885.status, 2);
     EXPECT_EQ(before1885.err,
               "quenaro: --jd '2409542.4': pluto's series is meant for Julian dates from 2409542.5 "
-              "to 2488069.5 (the years 1885 to 2099)\n");
+              "up to but not including 2488069.5 (the years 1885 to 2099)\n");
     EXPECT_EQ(runQuenaro({"position", "pluto", "--jd", "2488069.5"}).status, 2);
+    // The end of the span is refused, and the message does not call it accepted.
+    const auto atTheEnd = runQuenaro({"position", "sun", "--jd", "4643365.5"});
+    EXPECT_EQ(atTheEnd.status, 2);
+    EXPECT_NE(atTheEnd.err.find("up to but not including 4643365.5"), std::string::npos)
+        << atTheEnd.err;
 }
 
 TEST(ReportCommand, ThirtyFiveLinesOnStandardOutput) {

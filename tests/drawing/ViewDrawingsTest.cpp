@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <clocale>
 #include <cmath>
 
 #include "DrawingTestSupport.h"
@@ -156,6 +158,56 @@ TEST(ViewDrawings, TimelineNowLineStandsAtTheFractionOfTheDay) {
     ASSERT_EQ(lines.size(), 1U);
     EXPECT_EQ(lines[0].lines, (std::vector<Line>{{{360, 0}, {360, 120}}}));
     EXPECT_EQ(lines[0].stroke.colour, colours::kRed);
+}
+
+}  // namespace
+}  // namespace quenaro
+
+namespace quenaro {
+namespace {
+
+/// Every text of the sheet and of the dial (Julian date shown), in drawing order.
+std::vector<std::string> drawnTexts(const Ephemeris& model) {
+    std::vector<std::string> texts;
+    const SheetDrawing sheet = sheetDrawing(sheetLines(computeFigures(model), true),
+                                            {kSheetWidth, kSheetHeight}, kMetrics);
+    const Drawing dial =
+        orreryDrawing(orreryContent(model, true), OrreryOptions{}, {320, 320}, kMetrics);
+    for (const Drawing* drawing : {&sheet.drawing, &dial}) {
+        for (const draw::Text& text : commandsOf<draw::Text>(*drawing)) {
+            texts.push_back(text.text);
+        }
+    }
+    return texts;
+}
+
+// A process that took a locale with a decimal comma from its environment (as the window
+// does) draws the same figures as the "C" locale: "2461382.33889", "0.985153 AU".
+TEST(ViewDrawings, FiguresAreDrawnWithAPointWhateverTheLocale) {
+    const Ephemeris model = modelAt(2026, 12, 7, 20, 52.5, 13.4);
+    const std::vector<std::string> plain = drawnTexts(model);
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    int tried = 0;
+    for (const char* name : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) == nullptr ||
+            std::string(std::localeconv()->decimal_point) != ",") {
+            continue;
+        }
+        ++tried;
+        EXPECT_EQ(drawnTexts(model), plain) << name;
+    }
+    std::setlocale(LC_ALL, previous.c_str());
+    const auto shown = [&plain](const std::string& part) {
+        return std::ranges::any_of(plain, [&part](const std::string& text) {
+            return text.find(part) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(shown("2461382.3")) << "the sheet's Julian date";
+    EXPECT_TRUE(shown(" AU")) << "the Sun's distance";
+    if (tried == 0) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed (localedef -i de_DE -f UTF-8 "
+                        "de_DE.UTF-8)";
+    }
 }
 
 }  // namespace
