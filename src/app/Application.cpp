@@ -57,6 +57,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationVersion(QStringLiteral(QUENARO_VERSION));
+    // The desktop entry the window belongs to, for its icon and name in the desktop's shell.
+    QApplication::setDesktopFileName(QStringLiteral(QUENARO_APP_ID));
     setDiagnosticSink(
         [](std::string_view line) { qCInfo(quenaroLog).noquote() << toQString(line); });
 
