@@ -38,6 +38,7 @@ package: build-release
 
 bench: build-release
 	./build/release/quenaro_bench
+	./build/release/quenaro_process_bench
 
 deps:
 	scripts/install-deps
