@@ -5,7 +5,10 @@
 # `make web` builds the web app into build/web (the core and the views compiled to WebAssembly,
 # the page around them); `make serve` serves it on localhost; `make web-core-test` runs the
 # WebAssembly tests alone.
-.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web web-bench serve clean
+# `make install` installs the program, its desktop entry, icon, metadata and manual page
+# under PREFIX (default /usr/local; DESTDIR is honoured), `make uninstall` removes what that
+# installed, `make package` builds the Debian package build/release/quenaro_<version>_<arch>.deb.
+.PHONY: run test bench deps build-release build-sanitize build-web-core web-core-test web web-bench serve clean install uninstall package
 
 JOBS ?= $(shell nproc)
 
@@ -19,8 +22,23 @@ test: build-release build-sanitize build-web-core web
 	ctest --preset web-core -j $(JOBS)
 	cd web && npm ci --no-audit --no-fund && npm test
 
+PREFIX ?= /usr/local
+install: build-release
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# The files of the last `make install` (cmake --install lists them in install_manifest.txt;
+# give uninstall the DESTDIR install had), then the program's own folder of libexec.
+uninstall:
+	@test -f build/release/install_manifest.txt || { echo "uninstall: nothing installed from build/release"; exit 1; }
+	sed 's|^|$(DESTDIR)|' build/release/install_manifest.txt | xargs -d '\n' -r rm -fv
+	sed -n 's|^\(.*\)/quenaro-window$$|$(DESTDIR)\1|p' build/release/install_manifest.txt | xargs -d '\n' -r rmdir --ignore-fail-on-non-empty
+
+package: build-release
+	cd build/release && cpack -G DEB
+
 bench: build-release
 	./build/release/quenaro_bench
+	./build/release/quenaro_process_bench
 
 deps:
 	scripts/install-deps

@@ -61,6 +61,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationName(QStringLiteral("Quenaro"));
     QApplication::setApplicationVersion(QStringLiteral(QUENARO_VERSION));
+    // The desktop entry the window belongs to, for its icon and name in the desktop's shell.
+    QApplication::setDesktopFileName(QStringLiteral(QUENARO_APP_ID));
     setDiagnosticSink([lines = std::make_shared<DiagnosticLines>()](std::string_view entry) {
         if (const std::optional<std::string> line = lines->lineFor(entry)) {
             qCInfo(quenaroLog).noquote() << toQString(*line);

@@ -10,6 +10,8 @@
 #include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
 #include "places/ZoneLookup.h"
+#include "places/ZoneTable.h"
+#include "time/TimeZone.h"
 
 namespace quenaro {
 
@@ -48,9 +50,10 @@ QGeoPositionInfoSource* CurrentLocation::defaultSource(QObject* parent) {
 
 CurrentLocation::CurrentLocation(AppSettings& settings, SourceFactory makeSource, QObject* parent)
     : QObject(parent), settings_(settings), makeSource_(std::move(makeSource)) {
-    if (const std::optional<PlaceWithOrigin> stored = settings_.storedPlace()) {
-        bestLocation_ = *stored;
-    }
+    const std::optional<PlaceWithOrigin> stored = settings_.storedPlace();
+    bestLocation_ = stored
+                        ? *stored
+                        : placeBeforeFirstFix(TimeZone::defaultZone().name(), zoneDatabaseFolder());
     following_ = settings_.boolValue(kFollowLocationKey);
     if (!following_ && bestLocation_.origin == PlaceWithOrigin::Origin::Remembered) {
         bestLocation_.origin = PlaceWithOrigin::Origin::Chosen;

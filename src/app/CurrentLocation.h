@@ -12,7 +12,7 @@ namespace quenaro {
 class AppSettings;
 
 /// The observer's position for the whole application. It starts at the stored place (or
-/// 45 N, 90 W), follows the location service while the setting FollowLocation is true, and
+/// the principal place of the process's default zone, else 45 N, 90 W), follows the location service while the setting FollowLocation is true, and
 /// takes a place the user chooses by hand (which turns FollowLocation off until the user
 /// asks for the device's location again). Every accepted place is stored, becomes the
 /// model layer's best known position and is announced with changeLocationNotification().

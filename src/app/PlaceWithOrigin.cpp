@@ -1,6 +1,10 @@
 #include "app/PlaceWithOrigin.h"
 
 #include <cmath>
+#include <optional>
+
+#include "app/QtText.h"
+#include "places/ZoneTable.h"
 
 namespace quenaro {
 
@@ -27,6 +31,8 @@ QString placeOriginText(PlaceWithOrigin::Origin origin) {
     switch (origin) {
         case PlaceWithOrigin::Origin::Fallback:
             return QStringLiteral("fallback");
+        case PlaceWithOrigin::Origin::TimeZone:
+            return QStringLiteral("time zone");
         case PlaceWithOrigin::Origin::Remembered:
             return QStringLiteral("remembered");
         case PlaceWithOrigin::Origin::Fix:
@@ -35,6 +41,19 @@ QString placeOriginText(PlaceWithOrigin::Origin origin) {
             return QStringLiteral("chosen");
     }
     return {};
+}
+
+PlaceWithOrigin placeBeforeFirstFix(std::string_view zone,
+                                    const std::filesystem::path& databaseFolder) {
+    PlaceWithOrigin place;
+    if (const std::optional<ZonePlace> principal = principalPlaceOfZone(zone, databaseFolder)) {
+        place.latitudeDegrees = principal->latitudeDegrees;
+        place.longitudeDegrees = principal->longitudeDegrees;
+        place.name = toQString(zonePlaceName(zone));
+        place.zone = toQString(zone);
+        place.origin = PlaceWithOrigin::Origin::TimeZone;
+    }
+    return place;
 }
 
 }  // namespace quenaro

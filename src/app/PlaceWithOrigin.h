@@ -2,14 +2,19 @@
 
 #include <QMetaType>
 #include <QString>
+#include <filesystem>
+#include <string_view>
 
 namespace quenaro {
 
 /// Where the observer is, and how the application came to know it.
 struct PlaceWithOrigin {
     enum class Origin {
-        /// Nothing stored and no fix yet: 45 N, 90 W.
+        /// Nothing stored, no fix yet and no place known for the system's time zone:
+        /// 45 N, 90 W.
         Fallback,
+        /// Nothing stored and no fix yet: the principal place of the system's time zone.
+        TimeZone,
         /// Stored by an earlier run.
         Remembered,
         /// Reported by the location service in this run.
@@ -34,8 +39,15 @@ bool validCoordinates(double latitudeDegrees, double longitudeDegrees);
 QString placeTitle(const PlaceWithOrigin& place);
 
 /// Where the place came from, for the window's place line: "location service",
-/// "remembered", "fallback", "chosen".
+/// "remembered", "time zone", "fallback", "chosen".
 QString placeOriginText(PlaceWithOrigin::Origin origin);
+
+/// The place before the first fix when none is stored: the principal place of `zone` (an
+/// IANA name) as the zone database in `databaseFolder` lists it, named after the zone and in
+/// it, with the origin TimeZone; else (UTC, a fixed offset, a zone the tables do not list) the
+/// fallback 45 N, 90 W.
+PlaceWithOrigin placeBeforeFirstFix(std::string_view zone,
+                                    const std::filesystem::path& databaseFolder);
 
 }  // namespace quenaro
 

@@ -20,8 +20,8 @@
 #include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SheetCommand.h"
+#include "drawing/RenderError.h"
 #include "model/NoRisesOrSetsCalculable.h"
-#include "views/ViewRendering.h"
 
 namespace quenaro {
 
@@ -75,15 +75,16 @@ void reportBadInput(std::ostream& err, const std::string& message) {
         << '\n';
 }
 
-int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+        const ViewRenderer& renderer) {
     CLI::App app{"Quenaro, a pocket sky almanac", kProgram};
     app.set_version_flag("--version", std::string(kProgram) + " " + QUENARO_VERSION,
                          "Print the program's version and exit");
     app.require_subcommand(1);
 
-    std::vector<Subcommand> subcommands{addPlacesCommand(app), addPositionCommand(app),
-                                        addReportCommand(app), addSheetCommand(app),
-                                        addRenderCommand(app), addConvertCommand(app)};
+    std::vector<Subcommand> subcommands{addPlacesCommand(app),           addPositionCommand(app),
+                                        addReportCommand(app),           addSheetCommand(app),
+                                        addRenderCommand(app, renderer), addConvertCommand(app)};
     // Set after the subcommands were made, which would otherwise inherit it as their own.
     app.footer(exitStatusText());
     std::string outputPath;
@@ -177,9 +178,10 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                   const ViewRenderer& renderer) {
     try {
-        return run(argc, argv, out, err);
+        return run(argc, argv, out, err, renderer);
     } catch (const std::exception& error) {
         err << oneLineText(std::string(kProgram) + ": internal error: " + error.what(),
                            BadInput::kMaximumMessageBytes)

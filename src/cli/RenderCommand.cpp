@@ -4,19 +4,16 @@
 #include "cli/RenderCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <numbers>
 #include <string>
+#include <utility>
 
 #include "cli/BadInput.h"
 #include "cli/DecimalNumber.h"
 #include "cli/ObserverOptions.h"
-#include "model/Ephemeris.h"
-#include "views/RasterThreads.h"
-#include "views/ViewRendering.h"
 
 namespace quenaro {
 
@@ -67,7 +64,7 @@ RenderedView viewNamed(const std::string& name) {
 }
 
 /// "320x1500": two plain decimal numbers of points, each from 1 to 4096.
-QSizeF parseSize(const std::string& text) {
+Size parseSize(const std::string& text) {
     const std::size_t cross = text.find_first_of("xX");
     const auto bad = [&text] {
         return BadInput("--size", text,
@@ -188,57 +185,29 @@ ArmillaryRendering chartOptions(const RenderOptions& options, RenderedView view)
     return chart;
 }
 
-QtMessageHandler qtMessageHandler = nullptr;
-
-/// Passes Qt's messages on, except its note that XDG_RUNTIME_DIR is not set (usual on servers
-/// and in CI), which says nothing about the drawing.
-void withoutRuntimeDirNote(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
-    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) &&
-        qtMessageHandler != nullptr) {
-        qtMessageHandler(type, context, message);
+/// The request of the options, checked; BadInput for those it does not accept.
+RenderRequest checkedRequest(const std::shared_ptr<const RenderOptions>& options) {
+    RenderRequest request;
+    request.view = viewNamed(options->view);
+    if (options->command->count("--size") > 0) {
+        request.size = parseSize(options->size);
     }
-}
-
-/// Qt's application object on the offscreen platform, unless the process has one already.
-std::unique_ptr<QGuiApplication> offscreenApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
+    request.scale =
+        options->command->count("--scale") > 0 ? parseScale(options->scale) : kDefaultScale;
+    request.settings.chart = chartOptions(*options, request.view);
+    request.settings.orrery.audience = audienceOption(*options, request.view);
+    request.settings.nightVision = options->night;
+    if (options->output.empty()) {
+        throw BadInput("--output", options->output, "expected the name of the file to write");
     }
-    if (qtMessageHandler == nullptr) {
-        qtMessageHandler = qInstallMessageHandler(withoutRuntimeDirNote);
-    }
-    // Drawing needs no display, whatever the environment asks for.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quenaro";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    limitRasterWorkerThreads();
-    return application;
-}
-
-void render(const RenderOptions& options) {
-    const RenderedView view = viewNamed(options.view);
-    const QSizeF size =
-        options.command->count("--size") > 0 ? parseSize(options.size) : defaultRenderSize(view);
-    const double scale =
-        options.command->count("--scale") > 0 ? parseScale(options.scale) : kDefaultScale;
-    RenderSettings settings;
-    settings.chart = chartOptions(options, view);
-    settings.orrery.audience = audienceOption(options, view);
-    settings.nightVision = options.night;
-    if (options.output.empty()) {
-        throw BadInput("--output", options.output, "expected the name of the file to write");
-    }
-    const Ephemeris model = options.observer.model();
-    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    renderView(view, model, size, scale, QString::fromStdString(options.output), settings);
+    request.output = options->output;
+    request.model = [options] { return options->observer.model(); };
+    return request;
 }
 
 }  // namespace
 
-Subcommand addRenderCommand(CLI::App& app) {
+Subcommand addRenderCommand(CLI::App& app, ViewRenderer renderer) {
     const auto options = std::make_shared<RenderOptions>();
     CLI::App* command = app.add_subcommand(
         "render", "Draws a view into a PNG file, or a vector PDF when the name ends in .pdf");
@@ -282,7 +251,9 @@ Subcommand addRenderCommand(CLI::App& app) {
                       "Night vision: every colour turned red of the same brightness (a PDF then "
                       "holds a picture drawn at the scale)");
     options->observer.addTo(*command);
-    Subcommand subcommand{command, [options](std::ostream&) { render(*options); }};
+    Subcommand subcommand{command, [options, renderer = std::move(renderer)](std::ostream&) {
+                              renderer(checkedRequest(options));
+                          }};
     subcommand.writesOwnOutput = true;
     return subcommand;
 }

@@ -1,8 +1,13 @@
+// The `quenaro` program: the command line without Qt. The window and `render` run in the
+// window program, which replaces this process with the same arguments.
+
 #include <csignal>
 #include <iostream>
+#include <string>
 
-#include "app/Application.h"
 #include "cli/CommandLine.h"
+#include "cli/WindowProgram.h"
+#include "drawing/RenderError.h"
 
 int main(int argc, char** argv) {
     // A closed pipe makes writing fail (and the program exit with kExitFailure and a
@@ -10,12 +15,14 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     if (argc <= 1) {
         // No subcommand: the application's window.
-        if (!quenaro::displayAvailable()) {
-            std::cerr << "quenaro: no display to open the window on (no X server answers at "
-                         "DISPLAY); `quenaro sheet` prints the almanac as text\n";
-            return quenaro::kExitNoDisplay;
-        }
-        return quenaro::runApplication(argc, argv);
+        const std::string reason = quenaro::startWindowProgram(argv);
+        std::cerr << "quenaro: " << reason << '\n';
+        return quenaro::kExitFailure;
     }
-    return quenaro::runCommandLine(argc, argv, std::cout, std::cerr);
+    // `render`, its options checked here, is drawn by the window program from the same
+    // arguments.
+    return quenaro::runCommandLine(
+        argc, argv, std::cout, std::cerr, [argv](const quenaro::RenderRequest&) {
+            throw quenaro::RenderError(quenaro::startWindowProgram(argv));
+        });
 }

@@ -2,43 +2,13 @@
 
 #include <QSizeF>
 #include <QString>
-#include <stdexcept>
 
-#include "drawing/ArmillarySettings.h"
-#include "drawing/OrreryDrawing.h"
-#include "drawing/SheetDrawing.h"
+#include "drawing/RenderError.h"
+#include "drawing/RenderedView.h"
 
 namespace quenaro {
 
 class Ephemeris;
-
-/// The views that can be drawn to a file.
-enum class RenderedView { Sheet, Timeline, Orrery, Armillary };
-
-/// How renderView draws the star chart (the other views do not use it): what it shows, its
-/// scale and its turn.
-struct ArmillaryRendering {
-    ArmillarySettings settings;
-    ArmillaryViewState state;
-};
-
-/// The settings a drawing reads beside the model.
-struct RenderSettings {
-    /// The star chart's settings, scale and turn (the chart only).
-    ArmillaryRendering chart;
-    /// What the dial shows (the orrery only).
-    OrrerySettings orrery;
-    /// The sheet's unit of distance (the sheet only).
-    SheetSettings sheet;
-    /// Everything drawn turned red of the same brightness (nightRed).
-    bool nightVision = false;
-};
-
-/// A file that could not be written; the message names it and says why.
-class RenderError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 /// The size a view is drawn at when none is asked for, points: the sheet's page 320 x 1500,
 /// the timeline 320 x 120, the orrery and the star chart 320 x 320.

@@ -14,6 +14,8 @@
 #include "app/LocalizedStrings.h"
 #include "app/SettingsKeys.h"
 #include "model/ObserverPosition.h"
+#include "places/ZoneTable.h"
+#include "time/TimeZone.h"
 
 namespace quenaro {
 namespace {
@@ -48,6 +50,8 @@ QGeoPositionInfo fix(double latitude, double longitude) {
 }
 
 TEST(CurrentLocation, StartsAtTheStoredPlaceOrTheFallbackAndSetsTheModelsBestKnownPosition) {
+    // GMT has no principal place.
+    TimeZone::setDefaultZone(TimeZone::gmt());
     TemporarySettings empty;
     ScriptedLocation first(empty.settings());
     EXPECT_EQ(first.location.bestLocation().latitudeDegrees, 45.0);
@@ -63,6 +67,34 @@ TEST(CurrentLocation, StartsAtTheStoredPlaceOrTheFallbackAndSetsTheModelsBestKno
     EXPECT_EQ(second.location.bestLocation().origin, PlaceWithOrigin::Origin::Remembered);
     EXPECT_EQ(bestKnownPosition().latitudeDegrees, 0.0);
     EXPECT_EQ(bestKnownPosition().longitudeDegrees, 0.0);
+}
+
+TEST(CurrentLocation, WithNothingStoredItStartsAtThePrincipalPlaceOfTheZoneUntilAFix) {
+    TimeZone::setDefaultZone(TimeZone::named("America/Argentina/Buenos_Aires"));
+    TemporarySettings empty;
+    ScriptedLocation first(empty.settings());
+    const PlaceWithOrigin& place = first.location.bestLocation();
+    EXPECT_EQ(place.origin, PlaceWithOrigin::Origin::TimeZone);
+    EXPECT_EQ(placeOriginText(place.origin), QStringLiteral("time zone"));
+    EXPECT_EQ(place.name, QStringLiteral("Buenos Aires"));
+    EXPECT_EQ(place.zone, QStringLiteral("America/Argentina/Buenos_Aires"));
+    const std::optional<ZonePlace> listed =
+        principalPlaceOfZone("America/Argentina/Buenos_Aires", zoneDatabaseFolder());
+    ASSERT_TRUE(listed.has_value());
+    EXPECT_EQ(place.latitudeDegrees, listed->latitudeDegrees);
+    EXPECT_EQ(place.longitudeDegrees, listed->longitudeDegrees);
+    EXPECT_EQ(bestKnownPosition().latitudeDegrees, listed->latitudeDegrees);
+    // Not stored: a later run in another zone starts in that one.
+    EXPECT_FALSE(empty.reopened().storedPlace().has_value());
+    first.source->report(fix(10.0, 20.0));
+    EXPECT_EQ(first.location.bestLocation().origin, PlaceWithOrigin::Origin::Fix);
+
+    // A stored place wins over the zone's.
+    TemporarySettings stored;
+    stored.settings().storePlace({0.0, 0.0, {}, {}, PlaceWithOrigin::Origin::Fix});
+    ScriptedLocation second(stored.settings());
+    EXPECT_EQ(second.location.bestLocation().origin, PlaceWithOrigin::Origin::Remembered);
+    TimeZone::setDefaultZone(TimeZone::gmt());
 }
 
 TEST(CurrentLocation, FixesFromAnNmeaLogAreAcceptedStoredAndAnnouncedInOrder) {
@@ -99,6 +131,7 @@ TEST(CurrentLocation, FixesFromAnNmeaLogAreAcceptedStoredAndAnnouncedInOrder) {
 }
 
 TEST(CurrentLocation, InvalidUpdatesChangeNothingWhileLessAccurateOnesAreTaken) {
+    TimeZone::setDefaultZone(TimeZone::gmt());
     TemporarySettings temporary;
     ScriptedLocation scripted(temporary.settings());
     QSignalSpy announced(&scripted.location, &CurrentLocation::changeLocationNotification);
@@ -163,6 +196,7 @@ TEST(CurrentLocation, APlaceChosenByHandStopsTheServiceUntilTheUserAsksForTheirL
 }
 
 TEST(CurrentLocation, EachKindOfFailureIsShownOnceWithItsText) {
+    TimeZone::setDefaultZone(TimeZone::gmt());
     TemporarySettings temporary;
     ScriptedLocation scripted(temporary.settings());
     QSignalSpy alerts(&scripted.location, &CurrentLocation::locationError);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/OffscreenRender.h"
 
 extern char** environ;
 
@@ -31,7 +32,8 @@ inline CommandResult runQuenaro(const std::vector<const char*>& arguments) {
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status =
+        runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, renderOffscreen);
     return {status, out.str(), err.str()};
 }
 
@@ -39,12 +41,13 @@ inline CommandResult runQuenaro(std::initializer_list<const char*> arguments) {
     return runQuenaro(std::vector<const char*>(arguments));
 }
 
-/// Runs the quenaro program with its standard output on the descriptor and this process's
-/// environment, in which each "NAME=value" of `environmentChanges` replaces the variable of
-/// that name; the exit status (128 + the signal when a signal ended it) and what it wrote to
-/// stderr.
+/// Runs the quenaro program (the built one, or the copy at `program`) with its standard output
+/// on the descriptor and this process's environment, in which each "NAME=value" of
+/// `environmentChanges` replaces the variable of that name; the exit status (128 + the signal
+/// when a signal ended it) and what it wrote to stderr.
 inline CommandResult runProgram(std::vector<std::string> arguments, int outputDescriptor,
-                                const std::vector<std::string>& environmentChanges = {}) {
+                                const std::vector<std::string>& environmentChanges = {},
+                                const std::string& program = QUENARO_EXECUTABLE) {
     std::vector<std::string> environment(environmentChanges);
     for (char** variable = environ; *variable != nullptr; ++variable) {
         const std::string entry(*variable);
@@ -70,14 +73,14 @@ inline CommandResult runProgram(std::vector<std::string> arguments, int outputDe
     posix_spawn_file_actions_adddup2(&actions, outputDescriptor, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, errorPipe[0]);
-    arguments.insert(arguments.begin(), QUENARO_EXECUTABLE);
+    arguments.insert(arguments.begin(), program);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
     pid_t child = 0;
-    const int spawned = ::posix_spawn(&child, QUENARO_EXECUTABLE, &actions, nullptr, argv.data(),
+    const int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(),
                                       environmentPointers.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(errorPipe[1]);

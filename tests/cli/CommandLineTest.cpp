@@ -38,7 +38,8 @@ CommandResult runInto(std::ostream& out, std::initializer_list<const char*> argu
     std::vector<const char*> argv{"quenaro"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::ostringstream err;
-    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status =
+        runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, renderOffscreen);
     return {status, "", err.str()};
 }
 

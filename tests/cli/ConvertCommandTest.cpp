@@ -42,7 +42,8 @@ testing::CommandResult runConvert(const std::vector<const char*>& frameArguments
     argv.insert(argv.end(), frameArguments.begin(), frameArguments.end());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status =
+        runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, renderOffscreen);
     return {status, out.str(), err.str()};
 }
 

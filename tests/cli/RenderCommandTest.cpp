@@ -53,7 +53,8 @@ TEST_F(RenderCommand, PngsHaveTheSizeInPointsTimesTheScale) {
         }
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(runCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err),
+        EXPECT_EQ(runCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err,
+                                 renderOffscreen),
                   kExitSuccess)
             << err.str();
         EXPECT_EQ(out.str(), "");
@@ -153,8 +154,9 @@ TEST_F(RenderCommand, RefusedInputNamesTheOptionAndWritesNothing) {
         argv.insert(argv.end(), row.arguments.begin(), row.arguments.end());
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err),
-                  kExitBadInput)
+        EXPECT_EQ(
+            runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, renderOffscreen),
+            kExitBadInput)
             << row.named;
         EXPECT_NE(err.str().find(row.named), std::string::npos) << err.str();
         EXPECT_FALSE(QFile::exists(QString::fromStdString(file))) << row.named;
