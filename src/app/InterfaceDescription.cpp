@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/AboutBox.h"
 #include "app/Alerts.h"
 #include "app/AppSettings.h"
 #include "app/DateTimePicker.h"
