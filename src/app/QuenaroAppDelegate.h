@@ -88,7 +88,7 @@ class QuenaroAppDelegate : public QObject {
     void setOrreryTime();
     /// Hides whichever picker is shown.
     void hideDateTime();
-    /// Returns from a picked date to the running clock.
+    /// Returns from a picked date to the running clock: the model goes to now at once.
     void resetToToday();
     /// The place has changed: moves the model and redraws.
     void betterLocation(const quenaro::PlaceWithOrigin& place);
