@@ -187,6 +187,8 @@ void makeDelegate(Interface& ui, AppSettings& settings, const Screens& screens,
     outlets.currentLocation = ui.currentLocation.get();
     outlets.settings = &settings;
     ui.delegate = std::make_unique<QuenaroAppDelegate>(outlets, options.clock);
+    QObject::connect(ui.delegate.get(), &QuenaroAppDelegate::modelChanged, ui.astrolabeCalc,
+                     &AstrolabeCalc::showCalcResults);
 }
 
 /// The controls' actions: the pickers, the orrery screen's buttons, the dial's drags and

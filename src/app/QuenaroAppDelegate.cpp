@@ -222,6 +222,7 @@ void QuenaroAppDelegate::redrawViews() {
                           outlets_.ephemerisView}) {
         view->update();
     }
+    emit modelChanged();
 }
 
 void QuenaroAppDelegate::setPickerDates(const EphemerisDate& date) {

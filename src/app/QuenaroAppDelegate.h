@@ -102,6 +102,11 @@ class QuenaroAppDelegate : public QObject {
     /// settings first).
     void settingChanged(const QString& key);
 
+  signals:
+    /// The model's date or place has changed (the views are asked to redraw at the same time):
+    /// what shows figures of the model, such as the calculator, recomputes them.
+    void modelChanged();
+
   private:
     void redrawViews();
     void showPicker(DateTimePicker* shown, DateTimePicker* other);

@@ -351,6 +351,15 @@ TEST_F(Shell, AstrolabeOpensFromTheButtonTheMenuAndItsShortcutOnTheSharedModel) 
     EXPECT_EQ(ui->astrolabeCalc->rightAscension(), expected.rightAscension);
     EXPECT_EQ(ui->astrolabeCalc->declination(), expected.declination);
 
+    // The calculator follows the model at once: a new place converts the typed altitude anew.
+    source->report(QGeoPositionInfo(QGeoCoordinate(69.65, 18.96), QDateTime::currentDateTimeUtc()));
+    const AstrolabePosition moved = AstrolabePosition::fromAltAz(*ui->ephemeris, 30.0, 0.0);
+    ASSERT_NE(moved.declination, expected.declination);
+    EXPECT_EQ(ui->astrolabeCalc->declination(), moved.declination);
+    delegate().changeDate(EphemerisDate(now + 100 * kDay, TimeZone::gmt()));
+    EXPECT_EQ(ui->astrolabeCalc->rightAscension(),
+              AstrolabePosition::fromAltAz(*ui->ephemeris, 30.0, 0.0).rightAscension);
+
     auto* action = ui->window->findChild<QAction*>(QStringLiteral("astrolabeAction"));
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
