@@ -18,7 +18,8 @@ void TimelineView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    drawTimeline(*ephemeris_, size(), painter, canvas_);
+    drawTimeline(*ephemeris_, size(), painter, canvas_,
+                 nightVision(*this) ? TimelineLook::Night : TimelineLook::Day);
 }
 
 }  // namespace quenaro
