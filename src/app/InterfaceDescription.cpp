@@ -236,7 +236,7 @@ void connectControls(Interface& ui, AppSettings& settings) {
 
 /// The settings' changes reach the views: the chart takes its six settings anew (it
 /// rebuilds what it keeps for them), the dial its Audience, then the delegate redraws or
-/// turns night mode.
+/// turns night mode, and the calculator takes its night colours.
 void connectSettings(Interface& ui, AppSettings& settings) {
     ArmillaryView* chart = ui.armillaryView;
     QObject::connect(&settings, &AppSettings::valueChanged, chart,
@@ -254,6 +254,15 @@ void connectSettings(Interface& ui, AppSettings& settings) {
                      });
     QObject::connect(&settings, &AppSettings::valueChanged, ui.delegate.get(),
                      &QuenaroAppDelegate::settingChanged);
+    // The calculator's window is turned red whole; its colours are chosen to stay readable.
+    AstrolabeCalc* calc = ui.astrolabeCalc;
+    calc->setNightVision(settings.boolValue(kNightModeKey));
+    QObject::connect(&settings, &AppSettings::valueChanged, calc,
+                     [&settings, calc](const QString& key) {
+                         if (key == kNightModeKey) {
+                             calc->setNightVision(settings.boolValue(key));
+                         }
+                     });
 }
 
 /// A menu entry whose shortcut works while its menu is closed too.
