@@ -163,6 +163,7 @@ void makeAstrolabe(Interface& ui) {
     ui.astrolabeScreen = new QWidget(ui.window.get(), Qt::Window);
     ui.astrolabeScreen->setObjectName(QStringLiteral("astrolabeViewController"));
     ui.astrolabeScreen->setWindowTitle(QObject::tr("Astrolabe"));
+    ui.astrolabeScreen->resize(360, 640);  // a phone's screen; it scrolls when smaller
     ui.astrolabeCalc = buildAstrolabeScreen(*ui.ephemeris, ui.astrolabeScreen);
 }
 
