@@ -88,7 +88,8 @@ TEST_F(AstrolabeLook, FitsAPhonesWidthWithTheTableBelowTheKeypad) {
     }
 }
 
-// By day a row draws its name dark and its value blue, both on white.
+// By day a row draws its name dark and its value blue, both on white; selected, white on
+// the table's highlight.
 TEST_F(AstrolabeLook, TableRowsDrawTheirValuesBlueOnWhite) {
     const QImage picture = page();
     const double ratio = picture.devicePixelRatio();
@@ -109,6 +110,25 @@ TEST_F(AstrolabeLook, TableRowsDrawTheirValuesBlueOnWhite) {
     }
     EXPECT_GT(bluest, 100) << "the value's strokes are blue";
     EXPECT_GE(areaContrast(picture, valueArea).ratio, 4.5);
+
+    // Selected, the row reads white on the table's highlight, which shows through.
+    calc->tableItem(1, 1)->setSelected(true);
+    QApplication::processEvents();
+    const QImage selected = page();
+    const auto measured = areaContrast(selected, valueArea);
+    const QPalette palette = calc->tableView()->palette();
+    EXPECT_TRUE(measured.background == palette.color(QPalette::Active, QPalette::Highlight) ||
+                measured.background == palette.color(QPalette::Inactive, QPalette::Highlight))
+        << measured.background.name().toStdString();
+    int whitest = 0;
+    for (int y = valueArea.top(); y <= valueArea.bottom(); ++y) {
+        for (int x = valueArea.left(); x <= valueArea.right(); ++x) {
+            const QColor pixel = selected.pixelColor(x, y);
+            whitest = std::max(whitest, std::min({pixel.red(), pixel.green(), pixel.blue()}));
+        }
+    }
+    EXPECT_GT(whitest, 230) << "the value's strokes are white";
+    calc->dismissedEditor();
 }
 
 TEST_F(AstrolabeLook, AtNightEveryTextKeepsThreeToOneAndTheTableStaysDark) {
