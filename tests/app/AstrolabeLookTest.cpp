@@ -86,6 +86,14 @@ TEST_F(AstrolabeLook, FitsAPhonesWidthWithTheTableBelowTheKeypad) {
         }
         EXPECT_LE(cell->mapTo(content, QPoint(cell->width(), 0)).x(), table.right());
     }
+
+    // Wide, the table stands beside the keypad, at the top.
+    screen->resize(800, 500);
+    QApplication::processEvents();
+    const QPoint wideTable = calc->tableView()->mapTo(content, QPoint(0, 0));
+    EXPECT_GT(wideTable.x(), valueLabel(kAltitudeMode)->mapTo(content, QPoint(0, 0)).x());
+    EXPECT_LT(wideTable.y(), valueLabel(kEclipticLongitudeMode)->mapTo(content, QPoint(0, 0)).y());
+    EXPECT_LE(content->width(), 800);
 }
 
 // By day a row draws its name dark and its value blue, both on white; selected, white on
