@@ -37,7 +37,7 @@ QString dataCredits() {
         QStringLiteral("Constellation figures: Copyright (c) 2015, Olaf Frohn, under the "
                        "BSD-3-Clause licence (Show Details)"),
         QStringLiteral("Fonts and the pictures drawn from their symbols: DejaVu Sans and DejaVu "
-                       "Sans Bold, under their licence (Show Details)"),
+                       "Sans Bold, under the licence (Show Details)"),
     }
         .join(QLatin1Char('\n'));
 }
