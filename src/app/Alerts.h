@@ -10,7 +10,4 @@ namespace quenaro {
 /// the clock and the drawing go on while it is shown. It deletes itself when closed.
 void showAlert(QWidget* window, const QString& title, const QString& message);
 
-/// Shows the About box (the version and the sources of the data) the same way.
-void showAbout(QWidget* window);
-
 }  // namespace quenaro

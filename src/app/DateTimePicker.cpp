@@ -42,6 +42,8 @@ DateTimePicker::DateTimePicker(Mode mode, QWidget* parent)
             emit valueChanged();
         });
     }
+    // Focus given to the picker goes to its calendar or time field.
+    setFocusProxy(calendar_ != nullptr ? static_cast<QWidget*>(calendar_) : timeEdit_);
     hide();
 }
 

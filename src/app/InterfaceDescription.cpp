@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/AboutBox.h"
 #include "app/Alerts.h"
 #include "app/AppSettings.h"
 #include "app/DateTimePicker.h"
@@ -162,6 +163,7 @@ void makeAstrolabe(Interface& ui) {
     ui.astrolabeScreen = new QWidget(ui.window.get(), Qt::Window);
     ui.astrolabeScreen->setObjectName(QStringLiteral("astrolabeViewController"));
     ui.astrolabeScreen->setWindowTitle(QObject::tr("Astrolabe"));
+    ui.astrolabeScreen->resize(360, 640);  // a phone's screen; it scrolls when smaller
     ui.astrolabeCalc = buildAstrolabeScreen(*ui.ephemeris, ui.astrolabeScreen);
 }
 
@@ -186,6 +188,8 @@ void makeDelegate(Interface& ui, AppSettings& settings, const Screens& screens,
     outlets.currentLocation = ui.currentLocation.get();
     outlets.settings = &settings;
     ui.delegate = std::make_unique<QuenaroAppDelegate>(outlets, options.clock);
+    QObject::connect(ui.delegate.get(), &QuenaroAppDelegate::modelChanged, ui.astrolabeCalc,
+                     &AstrolabeCalc::showCalcResults);
 }
 
 /// The controls' actions: the pickers, the orrery screen's buttons, the dial's drags and
@@ -233,7 +237,7 @@ void connectControls(Interface& ui, AppSettings& settings) {
 
 /// The settings' changes reach the views: the chart takes its six settings anew (it
 /// rebuilds what it keeps for them), the dial its Audience, then the delegate redraws or
-/// turns night mode.
+/// turns night mode, and the calculator takes its night colours.
 void connectSettings(Interface& ui, AppSettings& settings) {
     ArmillaryView* chart = ui.armillaryView;
     QObject::connect(&settings, &AppSettings::valueChanged, chart,
@@ -251,6 +255,15 @@ void connectSettings(Interface& ui, AppSettings& settings) {
                      });
     QObject::connect(&settings, &AppSettings::valueChanged, ui.delegate.get(),
                      &QuenaroAppDelegate::settingChanged);
+    // The calculator's window is turned red whole; its colours are chosen to stay readable.
+    AstrolabeCalc* calc = ui.astrolabeCalc;
+    calc->setNightVision(settings.boolValue(kNightModeKey));
+    QObject::connect(&settings, &AppSettings::valueChanged, calc,
+                     [&settings, calc](const QString& key) {
+                         if (key == kNightModeKey) {
+                             calc->setNightVision(settings.boolValue(key));
+                         }
+                     });
 }
 
 /// A menu entry whose shortcut works while its menu is closed too.

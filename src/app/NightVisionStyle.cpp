@@ -7,6 +7,7 @@
 #include <QStyleOption>
 #include <cmath>
 
+#include "app/NightVisionEffect.h"
 #include "views/NightVision.h"
 
 namespace quenaro {
@@ -20,7 +21,7 @@ NightVisionStyle::NightVisionStyle(const QString& baseStyleName) : QProxyStyle(b
 
 void NightVisionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                      QPainter* painter, const QWidget* widget) const {
-    drawRed(painter, option != nullptr ? option->rect : QRect(),
+    drawRed(painter, option != nullptr ? option->rect : QRect(), widget,
             [&](QPainter* target) { QProxyStyle::drawPrimitive(element, option, target, widget); });
 }
 
@@ -36,28 +37,31 @@ void NightVisionStyle::drawControl(ControlElement element, const QStyleOption* o
             return;
         }
     }
-    drawRed(painter, option != nullptr ? option->rect : QRect(),
+    drawRed(painter, option != nullptr ? option->rect : QRect(), widget,
             [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); });
 }
 
 void NightVisionStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                           QPainter* painter, const QWidget* widget) const {
-    drawRed(painter, option != nullptr ? option->rect : QRect(), [&](QPainter* target) {
+    drawRed(painter, option != nullptr ? option->rect : QRect(), widget, [&](QPainter* target) {
         QProxyStyle::drawComplexControl(control, option, target, widget);
     });
 }
 
 void NightVisionStyle::drawItemPixmap(QPainter* painter, const QRect& rectangle, int alignment,
                                       const QPixmap& pixmap) const {
-    drawRed(painter, rectangle, [&](QPainter* target) {
+    drawRed(painter, rectangle, nullptr, [&](QPainter* target) {
         QProxyStyle::drawItemPixmap(target, rectangle, alignment, pixmap);
     });
 }
 
-void NightVisionStyle::drawRed(QPainter* painter, const QRect& area,
+void NightVisionStyle::drawRed(QPainter* painter, const QRect& area, const QWidget* widget,
                                const std::function<void(QPainter*)>& draw) const {
     const QPaintDevice* device = painter->device();
-    if (!nightVision_ || nesting_ > 0 || area.isEmpty() || device == nullptr ||
+    const bool windowTurnedRed =
+        widget != nullptr &&
+        qobject_cast<const NightVisionEffect*>(widget->window()->graphicsEffect()) != nullptr;
+    if (!nightVision_ || nesting_ > 0 || windowTurnedRed || area.isEmpty() || device == nullptr ||
         painter->worldTransform().type() > QTransform::TxTranslate) {
         draw(painter);
         return;

@@ -31,9 +31,11 @@ class NightVisionStyle : public QProxyStyle {
 
   private:
     /// Runs `draw` with the painter: straight when night vision is off, inside another drawing
-    /// of this style (converted with it), or when the painter turns or scales; else into a
-    /// picture of `area` (the painter's coordinates, with a margin) turned red and put there.
-    void drawRed(QPainter* painter, const QRect& area,
+    /// of this style (converted with it), when the painter turns or scales, or for a widget
+    /// whose window is turned red whole (NightVisionEffect: converted twice, white would end
+    /// as the dark red of red's brightness); else into a picture of `area` (the painter's
+    /// coordinates, with a margin) turned red and put there.
+    void drawRed(QPainter* painter, const QRect& area, const QWidget* widget,
                  const std::function<void(QPainter*)>& draw) const;
 
     bool nightVision_ = false;

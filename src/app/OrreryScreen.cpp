@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DateTimePicker.h"
 #include "app/SquareBox.h"
@@ -46,11 +47,11 @@ OrreryScreen::OrreryScreen(QWidget* orreryView, TimelineView* timelineView, QWid
 
     timelineView->setFixedHeight(kTimelineHeight);
 
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(dateButton_);
-    controls->addWidget(timeButton_);
-    controls->addWidget(nowButton_);
-    controls->addWidget(astrolabeButton_);
+    controls_ = new QHBoxLayout;
+    controls_->addWidget(dateButton_);
+    controls_->addWidget(timeButton_);
+    controls_->addWidget(nowButton_);
+    controls_->addWidget(astrolabeButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
@@ -58,7 +59,7 @@ OrreryScreen::OrreryScreen(QWidget* orreryView, TimelineView* timelineView, QWid
     layout->addLayout(placeRow);
     layout->addWidget(new SquareBox(orreryView, this), 1);
     layout->addWidget(timelineView);
-    layout->addLayout(controls);
+    layout->addLayout(controls_);
 }
 
 void OrreryScreen::resizeEvent(QResizeEvent* event) {
@@ -67,9 +68,13 @@ void OrreryScreen::resizeEvent(QResizeEvent* event) {
 }
 
 void OrreryScreen::placePickers() {
+    // Above the row of Date, Time and Now, which stay in reach while a picker is shown.
+    const QMargins margins = layout()->contentsMargins();
+    const int bottom = std::max(
+        0, height() - margins.bottom() - controls_->sizeHint().height() - layout()->spacing());
     for (DateTimePicker* picker : {datePicker_, timePicker_}) {
-        const int height = picker->sizeHint().height();
-        picker->setGeometry(0, this->height() - height, width(), height);
+        const int height = std::min(picker->sizeHint().height(), bottom);
+        picker->setGeometry(0, bottom - height, width(), height);
     }
 }
 

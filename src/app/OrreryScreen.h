@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QPushButton;
 class QToolButton;
 
@@ -12,7 +13,7 @@ class TimelineView;
 
 /// The first tab: the place line, the dial (kept square) with the day timeline under it,
 /// the Date, Time and Now controls, the button that opens the astrolabe calculator, and the
-/// two pickers resting along the bottom edge.
+/// two pickers resting just above the row of controls.
 class OrreryScreen : public QWidget {
     Q_OBJECT
 
@@ -32,7 +33,7 @@ class OrreryScreen : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    /// Puts each picker at its resting place, its bottom on the screen's bottom edge.
+    /// Puts each picker at its resting place, its bottom just above the row of controls.
     void placePickers();
 
     QPushButton* placeButton_;
@@ -43,6 +44,7 @@ class OrreryScreen : public QWidget {
     QPushButton* astrolabeButton_;
     DateTimePicker* datePicker_;
     DateTimePicker* timePicker_;
+    QHBoxLayout* controls_ = nullptr;  ///< the row of Date, Time, Now and Astrolabe
 };
 
 }  // namespace quenaro

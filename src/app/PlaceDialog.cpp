@@ -89,10 +89,17 @@ PlaceDialog::PlaceDialog(const PlaceWithOrigin& current, bool following, bool us
         connect(field, &QLineEdit::returnPressed, go_, &QPushButton::click);
     }
     connect(search_, &QLineEdit::textChanged, this, &PlaceDialog::showMatches);
-    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    // One click on a match chooses it, as Return or a double click does; a style that
+    // activates on one click gives both signals, and the place is chosen once.
+    const auto choose = [this](QListWidgetItem* item) {
+        if (result() == QDialog::Accepted) {
+            return;
+        }
         emit placeChosen(item->data(kPlaceRole).value<PlaceWithOrigin>());
         accept();
-    });
+    };
+    connect(results_, &QListWidget::itemActivated, this, choose);
+    connect(results_, &QListWidget::itemClicked, this, choose);
     connect(search_, &QLineEdit::returnPressed, this, [this] {
         if (results_->count() > 0) {
             emit results_->itemActivated(results_->item(0));

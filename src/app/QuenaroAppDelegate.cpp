@@ -177,6 +177,7 @@ void QuenaroAppDelegate::showPicker(DateTimePicker* shown, DateTimePicker* other
     shown->move(rest.x(), rest.y() + height);
     shown->show();
     shown->raise();
+    shown->setFocus(Qt::OtherFocusReason);  // opened by key or button: typing goes to it
     auto* slide = new QPropertyAnimation(shown, "pos", shown);
     slide->setObjectName(QStringLiteral("timeMove"));
     slide->setDuration(kSlideMilliseconds);
@@ -197,7 +198,8 @@ void QuenaroAppDelegate::hideDateTime() {
 
 void QuenaroAppDelegate::resetToToday() {
     hasAdjustedDate_ = false;
-    updateLocalTime();
+    // Not through the tick: a picked date in the same minute of the hour as now would stay.
+    changeDate(now());
 }
 
 void QuenaroAppDelegate::showAstrolabe() {
@@ -235,6 +237,7 @@ void QuenaroAppDelegate::redrawViews() {
                           outlets_.ephemerisView}) {
         view->update();
     }
+    emit modelChanged();
 }
 
 void QuenaroAppDelegate::setPickerDates(const EphemerisDate& date) {

@@ -88,7 +88,7 @@ class QuenaroAppDelegate : public QObject {
     void setOrreryTime();
     /// Hides whichever picker is shown.
     void hideDateTime();
-    /// Returns from a picked date to the running clock.
+    /// Returns from a picked date to the running clock: the model goes to now at once.
     void resetToToday();
     /// The place has changed: moves the model and redraws.
     void betterLocation(const quenaro::PlaceWithOrigin& place);
@@ -101,6 +101,11 @@ class QuenaroAppDelegate : public QObject {
     /// read what they draw with anew (the interface description gives the star chart its
     /// settings first).
     void settingChanged(const QString& key);
+
+  signals:
+    /// The model's date or place has changed (the views are asked to redraw at the same time):
+    /// what shows figures of the model, such as the calculator, recomputes them.
+    void modelChanged();
 
   private:
     void redrawViews();

@@ -38,6 +38,12 @@ constexpr std::array<TableRow, 7> kTableRows{{
 
 constexpr int kSectionCount = 3;
 
+/// The table's ground between its sections, by day and for night vision.
+const QColor kTableGround(0xef, 0xef, 0xf4);
+const QColor kNightTableGround(0x12, 0x12, 0x14);
+/// The box behind the value being typed at night: 4.3:1 to its white text once red.
+const QColor kTypedValueBox(0x40, 0x40, 0x40);
+
 /// The keypad tag a key typed on the calculator stands for; -1 for none. Keys held with
 /// Control, Alt or Meta are left to menus and shortcuts.
 int keypadTagForKey(const QKeyEvent& event) {
@@ -88,10 +94,10 @@ void AstrolabeCalc::awakeFromNib() {
     const SignTitles titles = AstrolabeEntry::signTitles(calcEntry.calcMode());
     outlets.nButton->setText(QString::fromUtf8(titles.positive));
     outlets.sButton->setText(QString::fromUtf8(titles.negative));
-    for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
-        outlets.modeButtons[static_cast<std::size_t>(mode)]->setCheckable(true);
-        setLabelColor(mode, Qt::white);
+    for (QAbstractButton* button : outlets.modeButtons) {
+        button->setCheckable(true);
     }
+    showLabelColours();
     showCalcResults();
     outlets.modeButtons[kAltitudeMode]->setChecked(true);
 }
@@ -108,7 +114,7 @@ void AstrolabeCalc::createTable() {
     table->setMinimumSize(outlets.fauxTableView->minimumSize());
     table->setSizePolicy(outlets.fauxTableView->sizePolicy());
     QPalette palette = table->palette();
-    palette.setColor(QPalette::Base, QColor(0xef, 0xef, 0xf4));  // between the sections
+    palette.setColor(QPalette::Base, kTableGround);  // between the sections
     table->setPalette(palette);
     if (QLayout* layout = outlets.fauxTableView->parentWidget()->layout()) {
         delete layout->replaceWidget(outlets.fauxTableView, table);
@@ -190,9 +196,6 @@ void AstrolabeCalc::setCalcMode(int mode) {
     for (QAbstractButton* button : outlets.modeButtons) {
         button->setChecked(false);
     }
-    if (currentLabel >= 0) {
-        setLabelColor(currentLabel, Qt::white);
-    }
     calcEntry.setCalcMode(mode);
     outlets.modeButtons[static_cast<std::size_t>(mode)]->setChecked(true);
     const bool hasSign = calcEntry.hasSign();
@@ -204,7 +207,7 @@ void AstrolabeCalc::setCalcMode(int mode) {
         outlets.sButton->setText(QString::fromUtf8(titles.negative));
     }
     currentLabel = mode;
-    setLabelColor(currentLabel, Qt::red);
+    showLabelColours();
 }
 
 void AstrolabeCalc::showCurrentValue() {
@@ -277,11 +280,33 @@ bool AstrolabeCalc::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void AstrolabeCalc::setLabelColor(int mode, const QColor& color) {
-    QLabel* label = outlets.labels[static_cast<std::size_t>(mode)];
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+void AstrolabeCalc::setNightVision(bool on) {
+    nightVision = on;
+    QPalette palette = table->palette();
+    palette.setColor(QPalette::Base, on ? kNightTableGround : kTableGround);
+    table->setPalette(palette);
+    for (const TableRow& row : kTableRows) {
+        if (row.mode < 0) {
+            tableItem(row.section, row.row)->setBackground(0, on ? Qt::black : Qt::white);
+            tableItem(row.section, row.row)->setForeground(0, on ? Qt::white : Qt::black);
+        } else {
+            valueCells[static_cast<std::size_t>(row.mode)]->setNightVision(on);
+        }
+    }
+    showLabelColours();
+}
+
+void AstrolabeCalc::showLabelColours() {
+    for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
+        QLabel* label = outlets.labels[static_cast<std::size_t>(mode)];
+        const bool typed = mode == currentLabel;
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         typed && !nightVision ? QColor(Qt::red) : QColor(Qt::white));
+        palette.setColor(QPalette::Window, kTypedValueBox);
+        label->setPalette(palette);
+        label->setAutoFillBackground(typed && nightVision);
+    }
 }
 
 }  // namespace quenaro

@@ -66,6 +66,10 @@ class AstrolabeCalc : public QObject {
     void showCalcResults();
     /// Closes the editor sheet and deselects the table's row.
     void dismissedEditor();
+    /// Colours chosen for night vision, when the whole window is turned red of the same
+    /// brightness: the value being typed white on a grey box (red of the day would be too
+    /// dark to read), the table's rows light on black.
+    void setNightVision(bool on);
 
     /// The six values, degrees.
     double altitude() const { return position.altitude; }
@@ -94,7 +98,9 @@ class AstrolabeCalc : public QObject {
     void createPickers();
     void tableSelectionChanged();
     void showEditor(int section, int row);
-    void setLabelColor(int mode, const QColor& color);
+    /// The six labels' colours: the one being typed red (at night white on a box), the
+    /// others white.
+    void showLabelColours();
 
     Outlets outlets;
     QTreeWidget* table = nullptr;
@@ -106,6 +112,7 @@ class AstrolabeCalc : public QObject {
     AstrolabePosition position;
     int currentLabel = -1;  ///< mode of the label being typed into; -1 until a mode change
     int currentEditMode = 0;
+    bool nightVision = false;
 };
 
 }  // namespace quenaro

@@ -53,14 +53,15 @@ struct AstrolabePosition {
     /// 2-3 equatorial, 4-5 ecliptic), after the mode's value is set to `degrees`.
     AstrolabePosition withValue(const Ephemeris& model, int mode, double degrees) const;
 
-    /// The text a value label shows for a mode (0-5): altitude and declination as signed
+    /// The text a value label shows for a mode (0-5), its last field rounded to the nearest
+    /// second (of arc, or of time for right ascension): altitude and declination as signed
     /// degrees, minutes and seconds ("+12° 15' 0\"", "-12° 15' 0\""); azimuth as degrees,
     /// minutes and seconds wrapped to [0, 360); right ascension as hours, minutes and seconds;
     /// the ecliptic latitude and longitude with their hemisphere letters.
     std::string labelText(int mode) const;
-    /// The text the table shows for a mode (0-5): altitude, declination and latitude with
-    /// N or S, longitude with E or W, azimuth with the side of the meridian (W for 0-180,
-    /// E for 180-360), right ascension in hours.
+    /// The text the table shows for a mode (0-5), rounded like the label's: altitude, declination
+    /// and latitude with N or S, longitude with E or W, azimuth with the side of the meridian (W
+    /// for 0-180, E for 180-360), right ascension in hours.
     std::string tableText(int mode) const;
 };
 

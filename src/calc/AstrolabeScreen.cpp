@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "calc/AstrolabeCalc.h"
@@ -20,6 +21,36 @@ constexpr std::array<const char*, kAstrolabeModeCount> kModeButtonTitles{
 
 /// Size of the blank sight view, and so of every picker of the editor, in points.
 constexpr QSize kPickerSize(360, 216);
+
+/// The table's size: 300 points wide at the least, and as high as its seven rows and three
+/// section gaps (see AstrolabeCalc), so that it needs no scroll bar of its own.
+constexpr QSize kTableSize(300, 3 * 14 + 7 * 34 + 4);
+
+/// From this width on, the table stands beside the keypad; below it (a phone), under it.
+constexpr int kSideBySideWidth = 680;
+
+/// A page whose two columns stand side by side when it is wide enough and one above the
+/// other when it is not.
+class WidthAdaptingPage : public QWidget {
+  public:
+    explicit WidthAdaptingPage(int sideBySideWidth)
+        : sideBySideWidth(sideBySideWidth), layout(new QBoxLayout(QBoxLayout::TopToBottom, this)) {
+        layout->setSpacing(16);
+    }
+
+    QBoxLayout* columns() const { return layout; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        layout->setDirection(width() >= sideBySideWidth ? QBoxLayout::LeftToRight
+                                                        : QBoxLayout::TopToBottom);
+    }
+
+  private:
+    int sideBySideWidth;
+    QBoxLayout* layout;
+};
 
 /// Keys and mode buttons: light on dark, the selected mode in blue, disabled keys dimmed.
 constexpr const char* kKeyStyle =
@@ -78,20 +109,33 @@ AstrolabeCalc* buildAstrolabeScreen(Ephemeris& model, QWidget* screen) {
     outlets.astrolabeViewController = screen;
     QDialog* editor = buildEditor(screen, outlets);
 
-    // The six values, a frame to a row: mode button and value label, twice.
+    // Everything scrolls together: on a phone's width the table follows the keypad below.
+    auto* scroll = new QScrollArea(screen);
+    scroll->setObjectName(QStringLiteral("astrolabeScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);  // typing goes to the screen, not the scroll area
+    auto* page = new WidthAdaptingPage(kSideBySideWidth);
+    auto* screenLayout = new QVBoxLayout(screen);
+    screenLayout->setContentsMargins(0, 0, 0, 0);
+    screenLayout->addWidget(scroll);
+
+    // The six values, one to a row: mode button and value label.
     auto* readings = new QGridLayout;
     readings->setHorizontalSpacing(8);
+    readings->setVerticalSpacing(4);
+    readings->setColumnStretch(1, 1);
     for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
-        QPushButton* button = keyButton(QString::fromUtf8(kModeButtonTitles[mode]), screen, 12);
-        button->setMinimumSize(76, 36);
-        auto* label = new QLabel(screen);
+        QPushButton* button = keyButton(QString::fromUtf8(kModeButtonTitles[mode]), page, 13);
+        button->setMinimumSize(88, 34);
+        auto* label = new QLabel(page);
         label->setObjectName(QString::fromUtf8(astrolabeValueTitle(mode)));
-        label->setMinimumWidth(150);
         QFont font = label->font();
-        font.setPointSize(15);
+        font.setPixelSize(19);
         label->setFont(font);
-        readings->addWidget(button, mode / 2, (mode % 2) * 2);
-        readings->addWidget(label, mode / 2, (mode % 2) * 2 + 1);
+        readings->addWidget(button, mode, 0);
+        readings->addWidget(label, mode, 1);
         outlets.modeButtons[static_cast<std::size_t>(mode)] = button;
         outlets.labels[static_cast<std::size_t>(mode)] = label;
     }
@@ -100,36 +144,38 @@ AstrolabeCalc* buildAstrolabeScreen(Ephemeris& model, QWidget* screen) {
     auto* keypad = new QGridLayout;
     std::array<QPushButton*, 10> digits{};
     for (int digit = 0; digit <= 9; ++digit) {
-        digits[static_cast<std::size_t>(digit)] = keyButton(QString::number(digit), screen);
+        digits[static_cast<std::size_t>(digit)] = keyButton(QString::number(digit), page);
         if (digit > 0) {
             keypad->addWidget(digits[static_cast<std::size_t>(digit)], 2 - (digit - 1) / 3,
                               (digit - 1) % 3);
         }
     }
     keypad->addWidget(digits[0], 3, 0, 1, 3);
-    outlets.nButton = keyButton(QString(), screen);
-    outlets.sButton = keyButton(QString(), screen);
-    QPushButton* deleteKey = keyButton(QStringLiteral("\u232B"), screen);
+    outlets.nButton = keyButton(QString(), page);
+    outlets.sButton = keyButton(QString(), page);
+    QPushButton* deleteKey = keyButton(QStringLiteral("\u232B"), page);
     deleteKey->setToolTip(QStringLiteral("Delete the last digit (Backspace)"));
-    QPushButton* nextKey = keyButton(QStringLiteral("Next"), screen);
+    QPushButton* nextKey = keyButton(QStringLiteral("Next"), page);
     nextKey->setToolTip(QStringLiteral("Degrees, minutes, seconds in turn (Tab or Space)"));
     keypad->addWidget(outlets.nButton, 0, 3);
     keypad->addWidget(outlets.sButton, 1, 3);
     keypad->addWidget(deleteKey, 2, 3);
     keypad->addWidget(nextKey, 3, 3);
 
-    auto* left = new QVBoxLayout;
-    left->addLayout(readings);
-    left->addSpacing(12);
-    left->addLayout(keypad);
-    left->addStretch();
+    auto* entry = new QVBoxLayout;
+    entry->addLayout(readings);
+    entry->addSpacing(12);
+    entry->addLayout(keypad);
+    entry->addStretch();
 
-    auto* fauxTableView = new QWidget(screen);
-    fauxTableView->setMinimumSize(420, 320);
+    auto* fauxTableView = new QWidget(page);
+    fauxTableView->setMinimumSize(kTableSize);
+    fauxTableView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     outlets.fauxTableView = fauxTableView;
-    auto* layout = new QHBoxLayout(screen);
-    layout->addLayout(left);
-    layout->addWidget(fauxTableView, 1);
+    QBoxLayout* columns = page->columns();
+    columns->addLayout(entry);
+    columns->addWidget(fauxTableView, 0, Qt::AlignTop);
+    scroll->setWidget(page);
 
     auto* calc = new AstrolabeCalc(outlets, screen);
     for (int digit = 0; digit <= 9; ++digit) {

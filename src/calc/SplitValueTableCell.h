@@ -27,11 +27,18 @@ class SplitValueTableCell : public QWidget {
     /// background, dark name, blue value).
     void setSelected(bool selected);
     bool isSelected() const { return selected_; }
+    /// Colours chosen for night vision (the calculator's window is then turned red of the
+    /// same brightness): an unselected row light on black instead of dark on white, so that
+    /// the table is no bright block and its texts keep their contrast.
+    void setNightVision(bool on);
 
   private:
+    void applyColours();
+
     QLabel* nameLabel;
     QLabel* valueLabel;
     bool selected_ = false;
+    bool nightVision_ = false;
 };
 
 }  // namespace quenaro

@@ -41,19 +41,27 @@ void strokeLines(Drawing& drawing, const std::vector<Line>& lines, Colour colour
     }
 }
 
+/// Room left between two compass labels, points.
+constexpr double kLabelGapPoints = 4.0;
+
 /// The labels in white bold type, each centred on its direction with its bottom at the
-/// horizon, the chart turned by `rotation` (radians), cut at the horizon.
+/// horizon, the chart turned by `rotation` (radians), cut at the horizon; a label that would
+/// run into another is left out (the enlarged chart's 5-degree labels on a small view).
 void compassLabelTexts(Drawing& drawing, const ChartFrame& frame, double rotation, bool wholeCircle,
                        const TextMetrics& metrics) {
     const FontMeasures font = metrics.measures(FontRole::Bold);
     const double radius = frame.radius;
+    const std::vector<CompassLabel> labels = labelsThatFit(
+        compassLabels(rotation, wholeCircle),
+        [&metrics](std::string_view text) { return metrics.advance(FontRole::Bold, text); },
+        radius - font.height(), kLabelGapPoints);
     Path sky;
     sky.addCircle(frame.centre, radius);
     drawing.save();
     drawing.clip(std::move(sky));
     drawing.translate(frame.centre.x, frame.centre.y);
     drawing.rotate(degreesOf(rotation));
-    for (const CompassLabel& label : compassLabels(rotation, wholeCircle)) {
+    for (const CompassLabel& label : labels) {
         drawing.save();
         drawing.rotate(label.angleDegrees);
         drawing.text(label.text, FontRole::Bold, {0, radius - font.height() + font.ascent},

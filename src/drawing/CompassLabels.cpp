@@ -1,7 +1,9 @@
 #include "drawing/CompassLabels.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace quenaro {
@@ -55,6 +57,55 @@ std::vector<CompassLabel> compassLabels(double rotation, bool wholeCircle) {
         labels.push_back(labelAt(angle));
     }
     return labels;
+}
+
+std::vector<CompassLabel> labelsThatFit(const std::vector<CompassLabel>& labels,
+                                        const LabelWidth& width, double innerRadius,
+                                        double gapPoints) {
+    // The order labels are given their place in: by kind, then by distance from the middle.
+    const auto kind = [](const CompassLabel& label) {
+        const int angle = ((label.angleDegrees % 360) + 360) % 360;
+        return angle == 0 ? 0 : angle % 45 == 0 ? 1 : angle % 10 == 0 ? 2 : 3;
+    };
+    const auto middle = static_cast<std::ptrdiff_t>(labels.size() / 2);
+    std::vector<std::size_t> order(labels.size());
+    for (std::size_t index = 0; index < order.size(); ++index) {
+        order[index] = index;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const auto distance = [middle](std::size_t index) {
+            return std::abs(static_cast<std::ptrdiff_t>(index) - middle);
+        };
+        return std::pair(kind(labels[a]), distance(a)) < std::pair(kind(labels[b]), distance(b));
+    });
+
+    std::vector<double> widths(labels.size());
+    std::vector<bool> kept(labels.size(), false);
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+        widths[index] = width(labels[index].text);
+    }
+    for (const std::size_t candidate : order) {
+        bool fits = true;
+        for (std::size_t other = 0; other < labels.size() && fits; ++other) {
+            if (!kept[other]) {
+                continue;
+            }
+            // The chord between the two directions on the inner circle.
+            const double apartRadians =
+                (labels[candidate].angleDegrees - labels[other].angleDegrees) * std::numbers::pi /
+                180.0;
+            const double chord = 2.0 * innerRadius * std::fabs(std::sin(apartRadians / 2.0));
+            fits = chord >= (widths[candidate] + widths[other]) / 2.0 + gapPoints;
+        }
+        kept[candidate] = fits;
+    }
+    std::vector<CompassLabel> fitting;
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+        if (kept[index]) {
+            fitting.push_back(labels[index]);
+        }
+    }
+    return fitting;
 }
 
 }  // namespace quenaro

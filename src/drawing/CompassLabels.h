@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quenaro {
@@ -20,5 +22,19 @@ struct CompassLabel {
 /// degrees before to 30 after the direction at the bottom of the view (rounded outwards to
 /// multiples of 5).
 std::vector<CompassLabel> compassLabels(double rotation, bool wholeCircle);
+
+/// How much room a label's text needs along the circle, points.
+using LabelWidth = std::function<double(std::string_view text)>;
+
+/// The labels, in their order, that can be drawn without running into each other: each is
+/// a box `width(text)` wide standing on a circle of `innerRadius` points (the labels' lowest
+/// edge towards the centre, where neighbours come closest), and two boxes need at least
+/// `gapPoints` between them. Labels are kept in turn while they fit: S first, then the other
+/// points of the compass, then the multiples of 10 degrees, then the rest; in each kind the
+/// one nearest the middle of the list first. A label that fits on its own is never left
+/// out for want of another.
+std::vector<CompassLabel> labelsThatFit(const std::vector<CompassLabel>& labels,
+                                        const LabelWidth& width, double innerRadius,
+                                        double gapPoints);
 
 }  // namespace quenaro

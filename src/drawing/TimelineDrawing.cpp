@@ -20,9 +20,58 @@ constexpr double kTransitOvershoot = 3.0;  // the transit marker's apex above th
 constexpr double kHourLineWidth = 0.25;
 constexpr double kNowLineWidth = 0.5;
 
+/// The colours of the timeline in one look.
+struct TimelineColours {
+    const char* layerName;  ///< the hour scale's layer, kept apart for each look
+    Colour night;           ///< the band before 6:00 and after 18:00
+    Colour day;             ///< the band from 6:00 to 18:00
+    Colour scaleTop;        ///< the hour scale's gradient
+    Colour scaleBottom;
+    Colour hourLines;
+    Colour morningLabels;    ///< hour labels 3 6 9
+    Colour afternoonLabels;  ///< hour labels 12 3 6 9
+    Colour nowLine;
+    bool shadedBars;  ///< bars shaded towards their edges, else of one colour
+    Colour titleOnBar;
+    Colour titleOnBackground;
+};
+
+constexpr TimelineColours kDayColours{.layerName = "timeline.hours",
+                                      .night = colours::kDarkGrey,
+                                      .day = colours::kLightGrey,
+                                      .scaleTop = colours::kWhite,
+                                      .scaleBottom = colours::kGrey,
+                                      .hourLines = colours::kBlack,
+                                      .morningLabels = colours::kBlue,
+                                      .afternoonLabels = colours::kPurple,
+                                      .nowLine = colours::kRed,
+                                      .shadedBars = true,
+                                      .titleOnBar = colours::kBlack,
+                                      .titleOnBackground = colours::kWhite};
+
+/// For night vision, where every colour becomes red of its brightness and only brightness
+/// tells things apart: dark bands under bright bars (at least 3:1 in contrast once red), a
+/// dark scale under bright labels, and bars of one colour so that no shaded edge fades into
+/// the band.
+constexpr TimelineColours kNightColours{.layerName = "timeline.hours.night",
+                                        .night = Colour::grey(0.12f),
+                                        .day = Colour::grey(0.24f),
+                                        .scaleTop = Colour::grey(0.3f),
+                                        .scaleBottom = Colour::grey(0.2f),
+                                        .hourLines = Colour::grey(0.5f),
+                                        .morningLabels = colours::kWhite,
+                                        .afternoonLabels = colours::kWhite,
+                                        .nowLine = colours::kWhite,
+                                        .shadedBars = false,
+                                        .titleOnBar = colours::kBlack,
+                                        .titleOnBackground = colours::kWhite};
+
 /// Sun and twilight bars, or the Moon's: three stops from the bar's top to its bottom.
-LinearGradient barGradient(bool moon, double top, double bottom) {
+LinearGradient barGradient(bool moon, double top, double bottom, bool shaded) {
     const Colour colour = moon ? colours::kWhite : colours::kYellow;
+    if (!shaded) {
+        return {{0, top}, {0, bottom}, {{0.0, colour}, {1.0, colour}}};
+    }
     const Colour shade = moon ? Colour::grey(0.75f) : Colour{0.75f, 0.75f, 0};
     return {{0, top},
             {0, bottom},
@@ -31,17 +80,17 @@ LinearGradient barGradient(bool moon, double top, double bottom) {
 
 /// The night, the light band from 6:00 to 18:00, the scale's strip, and the hour lines
 /// through the whole view with the quarter-hour ticks within the scale.
-draw::Layer hourScale(Size size) {
+draw::Layer hourScale(Size size, const TimelineColours& look) {
     auto layer = std::make_shared<Drawing>(size);
     const double width = size.width;
     const double height = size.height;
     const double below = height - kTimelineScaleHeight;
-    layer->fillRect({0, kTimelineScaleHeight, width, below}, colours::kDarkGrey);
-    layer->fillRect({width / 4, kTimelineScaleHeight, width / 2, below}, colours::kLightGrey);
+    layer->fillRect({0, kTimelineScaleHeight, width, below}, look.night);
+    layer->fillRect({width / 4, kTimelineScaleHeight, width / 2, below}, look.day);
     layer->fillRect(
         {0, 0, width, kTimelineScaleHeight},
         LinearGradient{
-            {0, 0}, {0, kTimelineScaleHeight}, {{0.0, colours::kWhite}, {1.0, colours::kGrey}}});
+            {0, 0}, {0, kTimelineScaleHeight}, {{0.0, look.scaleTop}, {1.0, look.scaleBottom}}});
 
     Path lines;
     const double hourWidth = width / kHoursPerDay;
@@ -57,13 +106,14 @@ draw::Layer hourScale(Size size) {
         tick(x + 2 * quarter, kTimelineScaleHeight * 0.5, kTimelineScaleHeight);
         tick(x + 3 * quarter, kTimelineScaleHeight * 0.75, kTimelineScaleHeight);
     }
-    layer->stroke(std::move(lines), {colours::kBlack, kHourLineWidth, LineCap::Square, {}});
-    return {LayerKey{"timeline.hours", 0}, std::move(layer), {}, 0.0, 0.0, false, false};
+    layer->stroke(std::move(lines), {look.hourLines, kHourLineWidth, LineCap::Square, {}});
+    return {LayerKey{look.layerName, 0}, std::move(layer), {}, 0.0, 0.0, false, false};
 }
 
 /// The hour labels 3 6 9 12 3 6 9, the morning's blue and the afternoon's purple, centred on
 /// their hours in the scale.
-void hourLabels(Drawing& drawing, Size size, const TextMetrics& metrics) {
+void hourLabels(Drawing& drawing, Size size, const TextMetrics& metrics,
+                const TimelineColours& look) {
     struct Label {
         int hour;
         const char* text;
@@ -77,7 +127,8 @@ void hourLabels(Drawing& drawing, Size size, const TextMetrics& metrics) {
     const double hourWidth = size.width / kHoursPerDay;
     for (const Label& label : kLabels) {
         drawing.text(label.text, FontRole::Regular, {label.hour * hourWidth, baseline},
-                     TextAlign::Centre, label.afternoon ? colours::kPurple : colours::kBlue);
+                     TextAlign::Centre,
+                     label.afternoon ? look.afternoonLabels : look.morningLabels);
     }
 }
 
@@ -111,7 +162,8 @@ Path barOutline(double x, double w, double top, double height, double riseX, dou
 
 /// One bar in the slice: the transit marker, the rounded bar (in one piece, or in two over
 /// midnight, whole when up all day, absent when down all day) and its title.
-void bar(Drawing& drawing, const Rect& slice, const TimelineBar& bar, const TextMetrics& metrics) {
+void bar(Drawing& drawing, const Rect& slice, const TimelineBar& bar, const TextMetrics& metrics,
+         const TimelineColours& look) {
     const double x = slice.x;
     const double w = slice.width;
     if (bar.transitFraction && bar.span == TimelineBar::Span::Interval) {
@@ -137,7 +189,8 @@ void bar(Drawing& drawing, const Rect& slice, const TimelineBar& bar, const Text
             setX = x + w;
             Path whole;
             whole.addRect({x - 2 * r, top, w + 4 * r, height});
-            drawing.fill(std::move(whole), barGradient(bar.moon, top, top + height));
+            drawing.fill(std::move(whole),
+                         barGradient(bar.moon, top, top + height, look.shadedBars));
             break;
         }
         case TimelineBar::Span::DownAllDay:
@@ -147,7 +200,7 @@ void bar(Drawing& drawing, const Rect& slice, const TimelineBar& bar, const Text
             break;
         case TimelineBar::Span::Interval:
             drawing.fill(barOutline(x, w, top, height, riseX, setX),
-                         barGradient(bar.moon, top, top + height));
+                         barGradient(bar.moon, top, top + height, look.shadedBars));
             break;
     }
 
@@ -163,26 +216,28 @@ void bar(Drawing& drawing, const Rect& slice, const TimelineBar& bar, const Text
     drawing.save();
     drawing.clip(std::move(box));
     drawing.text(bar.title, FontRole::Regular, {middle, titleTop + font.ascent}, TextAlign::Centre,
-                 onBackground ? colours::kWhite : colours::kBlack);
+                 onBackground ? look.titleOnBackground : look.titleOnBar);
     drawing.restore();
 }
 
 }  // namespace
 
-Drawing timelineDrawing(const TimelineContent& content, Size size, const TextMetrics& metrics) {
+Drawing timelineDrawing(const TimelineContent& content, Size size, const TextMetrics& metrics,
+                        TimelineLook look) {
+    const TimelineColours& colours = look == TimelineLook::Night ? kNightColours : kDayColours;
     Drawing drawing(size);
-    drawing.layer(hourScale(size));
+    drawing.layer(hourScale(size, colours));
     const double nowX = size.width * content.nowFraction;
     drawing.lines({{{nowX, 0}, {nowX, size.height}}},
-                  {colours::kRed, kNowLineWidth, LineCap::Square, {}});
-    hourLabels(drawing, size, metrics);
+                  {colours.nowLine, kNowLineWidth, LineCap::Square, {}});
+    hourLabels(drawing, size, metrics, colours);
 
     const double barHeight = std::floor((size.height - kTimelineScaleHeight) / kBarCount);
     if (barHeight > 2 * kBarInset) {
         for (std::size_t index = 0; index < content.bars.size(); ++index) {
             const Rect slice{0, kTimelineScaleHeight + static_cast<double>(index) * barHeight,
                              size.width, barHeight};
-            bar(drawing, slice, content.bars[index], metrics);
+            bar(drawing, slice, content.bars[index], metrics, colours);
         }
     }
     return drawing;

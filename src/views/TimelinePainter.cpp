@@ -6,13 +6,14 @@
 
 namespace quenaro {
 
-void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter,
-                   QtCanvas& canvas) {
-    canvas.paint(timelineDrawing(content, canvasSize(size), qtTextMetrics()), painter);
+void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter, QtCanvas& canvas,
+                   TimelineLook look) {
+    canvas.paint(timelineDrawing(content, canvasSize(size), qtTextMetrics(), look), painter);
 }
 
-void drawTimeline(const Ephemeris& model, QSizeF size, QPainter& painter, QtCanvas& canvas) {
-    paintTimeline(timelineContent(model), size, painter, canvas);
+void drawTimeline(const Ephemeris& model, QSizeF size, QPainter& painter, QtCanvas& canvas,
+                  TimelineLook look) {
+    paintTimeline(timelineContent(model), size, painter, canvas, look);
 }
 
 }  // namespace quenaro

@@ -13,14 +13,14 @@ class Ephemeris;
 struct TimelineContent;
 
 /// Draws the model's day timeline (timelineDrawing) into the painter's area (0, 0) to `size`
-/// (points) through `canvas`, which keeps the picture of the hour scale between calls. Main
-/// thread only.
+/// (points) through `canvas`, which keeps the picture of the hour scale between calls, in the
+/// colours of `look` (the night's for a picture that is turned red after). Main thread only.
 void drawTimeline(const Ephemeris& model, QSizeF size, QPainter& painter,
-                  QtCanvas& canvas = offscreenCanvas());
+                  QtCanvas& canvas = offscreenCanvas(), TimelineLook look = TimelineLook::Day);
 
 /// Draws the given timeline content the same way (the part of drawTimeline that does not
 /// ask the model).
 void paintTimeline(const TimelineContent& content, QSizeF size, QPainter& painter,
-                   QtCanvas& canvas = offscreenCanvas());
+                   QtCanvas& canvas = offscreenCanvas(), TimelineLook look = TimelineLook::Day);
 
 }  // namespace quenaro

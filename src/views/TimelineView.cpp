@@ -8,7 +8,8 @@
 namespace quenaro {
 
 TimelineView::TimelineView(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked as painting opaquely: the date picker rests over part of the timeline, and
+    // an opaque widget's redraw (at every change of the date) was put over that picker.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
@@ -18,7 +19,8 @@ void TimelineView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    drawTimeline(*ephemeris_, size(), painter, canvas_);
+    drawTimeline(*ephemeris_, size(), painter, canvas_,
+                 nightVision(*this) ? TimelineLook::Night : TimelineLook::Day);
 }
 
 }  // namespace quenaro

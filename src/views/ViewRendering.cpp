@@ -38,7 +38,10 @@ PaintFunction paintFunctionFor(RenderedView view, const Ephemeris& model,
                 drawEphemerisSheet(model, sheet, size, painter);
             };
         case RenderedView::Timeline:
-            return [&model](QPainter& painter, QSizeF size) { drawTimeline(model, size, painter); };
+            return [&model, night = settings.nightVision](QPainter& painter, QSizeF size) {
+                drawTimeline(model, size, painter, offscreenCanvas(),
+                             night ? TimelineLook::Night : TimelineLook::Day);
+            };
         case RenderedView::Orrery:
             return [&model, audience = settings.orrery.audience](QPainter& painter, QSizeF size) {
                 OrreryOptions options;

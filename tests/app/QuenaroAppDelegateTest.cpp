@@ -116,6 +116,15 @@ TEST_F(Shell, APickedDateHoldsTheModelUntilNow) {
     delegate().resetToToday();
     EXPECT_FALSE(delegate().hasAdjustedDate());
     EXPECT_EQ(modelInstant(), now);
+
+    // A date picked in the same minute of the hour as now: one click on Now returns.
+    delegate().setOrreryDate();
+    calendar->setSelectedDate(QDate(2026, 3, 10));
+    ASSERT_TRUE(delegate().hasAdjustedDate());
+    ASSERT_NE(modelInstant(), now);
+    QTest::mouseClick(ui->orreryScreen->nowButton(), Qt::LeftButton);
+    EXPECT_FALSE(delegate().hasAdjustedDate());
+    EXPECT_EQ(modelInstant(), now);
 }
 
 TEST_F(Shell, ADragsDateIsLeftAtTheNextMinute) {
@@ -133,12 +142,16 @@ TEST_F(Shell, PickersSlideUpOneAtATimeAndHideAtTheirRestingPlace) {
     QCoreApplication::processEvents();
     const QPoint dateRest = datePicker()->pos();
     const QPoint timeRest = timePicker()->pos();
-    EXPECT_EQ(dateRest.y() + datePicker()->height(), ui->orreryScreen->height());
+    // At rest just above the row of Date, Time and Now.
+    EXPECT_LE(dateRest.y() + datePicker()->height(), ui->orreryScreen->dateButton()->y());
+    EXPECT_GE(dateRest.y() + datePicker()->height(), ui->orreryScreen->dateButton()->y() - 4);
 
     delegate().setOrreryDate();
     EXPECT_FALSE(datePicker()->isHidden());
     EXPECT_TRUE(timePicker()->isHidden());
     EXPECT_EQ(datePicker()->pos(), dateRest + QPoint(0, datePicker()->height()));
+    // Opened, it takes the keyboard: typing goes to its calendar.
+    EXPECT_TRUE(datePicker()->isAncestorOf(ui->window->focusWidget()));
 
     // Shown already: neither re-reads the model's date nor moves.
     const QDateTime shownWallTime = datePicker()->wallTime();
@@ -151,6 +164,15 @@ TEST_F(Shell, PickersSlideUpOneAtATimeAndHideAtTheirRestingPlace) {
     EXPECT_EQ(datePicker()->pos(), dateRest);
     EXPECT_FALSE(timePicker()->isHidden());
     EXPECT_EQ(timePicker()->wallTime().date(), QDate(2026, 3, 16));
+    EXPECT_TRUE(timePicker()->isAncestorOf(ui->window->focusWidget()));
+
+    // The time picker at rest leaves Date, Time and Now in reach.
+    QTest::qWait(300);  // the slide's end
+    for (QPushButton* button : {ui->orreryScreen->dateButton(), ui->orreryScreen->timeButton(),
+                                ui->orreryScreen->nowButton()}) {
+        const QPoint centre = button->geometry().center();
+        EXPECT_EQ(ui->orreryScreen->childAt(centre), button) << button->text().toStdString();
+    }
 
     // A press on the sheet hides the pickers; scrolling is the scroll view's as usual.
     auto* scroll =
@@ -237,6 +259,19 @@ TEST_F(Shell, PlaceDialogFindsTromsoAsTheUserTypesAndMovesTheModelThere) {
     EXPECT_EQ(stored->name, QStringLiteral("Tromsø"));
     EXPECT_EQ(stored->zone, QStringLiteral("Europe/Oslo"));
     EXPECT_FALSE(ui->currentLocation->following());
+}
+
+TEST_F(Shell, OneClickOnAFoundPlaceChoosesIt) {
+    QTest::mouseClick(ui->orreryScreen->placeButton(), Qt::LeftButton);
+    auto* dialog = ui->window->findChild<PlaceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(dialog->searchField(), QStringLiteral("troms"));
+    QListWidget* results = dialog->resultList();
+    ASSERT_GT(results->count(), 0);
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                      results->visualItemRect(results->item(0)).center());
+    EXPECT_NEAR(ui->ephemeris->latitude(), 69.6489, 1e-4);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(Shell, TimesFollowThePlacesOwnZoneWhenAsked) {
@@ -340,6 +375,15 @@ TEST_F(Shell, AstrolabeOpensFromTheButtonTheMenuAndItsShortcutOnTheSharedModel) 
     EXPECT_EQ(ui->astrolabeCalc->altitude(), 30.0);
     EXPECT_EQ(ui->astrolabeCalc->rightAscension(), expected.rightAscension);
     EXPECT_EQ(ui->astrolabeCalc->declination(), expected.declination);
+
+    // The calculator follows the model at once: a new place converts the typed altitude anew.
+    source->report(QGeoPositionInfo(QGeoCoordinate(69.65, 18.96), QDateTime::currentDateTimeUtc()));
+    const AstrolabePosition moved = AstrolabePosition::fromAltAz(*ui->ephemeris, 30.0, 0.0);
+    ASSERT_NE(moved.declination, expected.declination);
+    EXPECT_EQ(ui->astrolabeCalc->declination(), moved.declination);
+    delegate().changeDate(EphemerisDate(now + 100 * kDay, TimeZone::gmt()));
+    EXPECT_EQ(ui->astrolabeCalc->rightAscension(),
+              AstrolabePosition::fromAltAz(*ui->ephemeris, 30.0, 0.0).rightAscension);
 
     auto* action = ui->window->findChild<QAction*>(QStringLiteral("astrolabeAction"));
     ASSERT_NE(action, nullptr);

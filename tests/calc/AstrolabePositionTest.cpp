@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "../model/ModelTestSupport.h"
+#include "base/PrintfText.h"
+#include "calc/AstrolabeEntry.h"
 #include "calc/AstrolabePosition.h"
 
 namespace quenaro {
@@ -140,9 +143,9 @@ TEST(AstrolabePosition, WithValueConvertsFromTheValuesPair) {
 // 200.25 lies 159.75 degrees east of the south point.
 TEST(AstrolabePosition, LabelAndTableTexts) {
     const AstrolabePosition position{-10.5, 200.25, 45.5, -20.0, -5.5, 300.0};
-    const char* labels[] = {"-10\u00B0 30' 0\"", "200\u00B0 15' 0\"", "3h 1m 59s",
+    const char* labels[] = {"-10\u00B0 30' 0\"", "200\u00B0 15' 0\"", "3h 2m 0s",
                             "-20\u00B0 0' 0\"",  "5\u00B0S 30' 0\"",  "60\u00B0W 0' 0\""};
-    const char* table[] = {"10\u00B0S 30' 0\"", "159\u00B0E 45' 0\"", "3h 1m 59s",
+    const char* table[] = {"10\u00B0S 30' 0\"", "159\u00B0E 45' 0\"", "3h 2m 0s",
                            "20\u00B0S 0' 0\"",  "5\u00B0S 30' 0\"",   "60\u00B0W 0' 0\""};
     for (int mode = 0; mode < kAstrolabeModeCount; ++mode) {
         EXPECT_EQ(position.labelText(mode), labels[mode]) << mode;
@@ -157,6 +160,61 @@ TEST(AstrolabePosition, LabelAndTableTexts) {
     EXPECT_EQ((AstrolabePosition{0.0, 330.0, 0.0, 0.0, 0.0, 0.0}.tableText(kAzimuthMode)),
               "30\u00B0E 0' 0\"");
     EXPECT_STREQ(astrolabeValueTitle(kRightAscensionMode), "Right Ascension");
+}
+
+/// The value the keypad gives for degrees (or hours), minutes and seconds, negative when asked.
+double typedValue(int mode, int whole, int minutes, int seconds, bool negative) {
+    AstrolabeEntry entry;
+    entry.setCalcMode(mode);
+    for (const int component : {whole, minutes, seconds}) {
+        for (const char digit : std::to_string(component)) {
+            entry.press(digit - '0');
+        }
+        entry.press(kNextComponentKey);
+    }
+    entry.press(negative ? kNegativeKey : kPositiveKey);
+    return entry.value();
+}
+
+// Every typed minute and second comes back as typed, though the value's double arithmetic
+// gives 12h 30m 4.99999…s for 12h 30m 5s; derived values are rounded to the nearest second.
+TEST(AstrolabePosition, TextsRoundToTheLastDigitShown) {
+    const Ephemeris model = modelAt(2026, 3, 14, 22, 45, "UTC", 52.5, 13.4);
+    const AstrolabePosition start = AstrolabePosition::fromAltAz(model, 20.0, 40.0);
+    for (const int whole : {0, 12, 45, 89}) {
+        for (int minutes = 0; minutes < 60; ++minutes) {
+            for (int seconds = 0; seconds < 60; ++seconds) {
+                const double hours =
+                    typedValue(kRightAscensionMode, whole % 24, minutes, seconds, false);
+                EXPECT_EQ(start.withValue(model, kRightAscensionMode, hours)
+                              .labelText(kRightAscensionMode),
+                          printfText("%dh %dm %ds", whole % 24, minutes, seconds));
+                const double south = typedValue(kDeclinationMode, whole, minutes, seconds, true);
+                EXPECT_EQ(
+                    start.withValue(model, kDeclinationMode, south).tableText(kDeclinationMode),
+                    printfText("%d\u00B0%s %d' %d\"", whole, south < 0.0 ? "S" : "N", minutes,
+                               seconds));
+                const double west = typedValue(kAzimuthMode, whole, minutes, seconds, false);
+                EXPECT_EQ(start.withValue(model, kAzimuthMode, west).labelText(kAzimuthMode),
+                          printfText("%d\u00B0 %d' %d\"", whole, minutes, seconds));
+            }
+        }
+    }
+    const AstrolabePosition derived{10.0 + 59.0 / 60.0 + 59.6 / 3600.0,
+                                    -(1.0 + 59.0 / 60.0 + 59.5 / 3600.0),
+                                    15.0 * (23.0 + 59.0 / 60.0 + 59.5 / 3600.0),
+                                    0.2 / 3600.0,
+                                    -0.4 / 3600.0,
+                                    179.9999};
+    EXPECT_EQ(derived.labelText(kAltitudeMode), "11\u00B0 0' 0\"") << "carries into degrees";
+    EXPECT_EQ(derived.labelText(kAzimuthMode), "358\u00B0 0' 0\"");
+    EXPECT_EQ(derived.tableText(kAzimuthMode), "2\u00B0E 0' 0\"");
+    EXPECT_EQ(derived.labelText(kRightAscensionMode), "24h 0m 0s");
+    EXPECT_EQ(derived.tableText(kDeclinationMode), "0\u00B0N 0' 0\"");
+    EXPECT_EQ(derived.tableText(kEclipticLatitudeMode), "0\u00B0N 0' 0\"");
+    EXPECT_EQ(derived.labelText(kEclipticLongitudeMode), "180\u00B0E 0' 0\"");
+    EXPECT_EQ((AstrolabePosition{std::nan(""), 0, 0, 0, 0, 0}.labelText(kAltitudeMode)),
+              Ephemeris::degreesToDMS(std::nan("")));
 }
 
 }  // namespace

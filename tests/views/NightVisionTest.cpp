@@ -1,10 +1,11 @@
 // Night vision: one pixel's red of the same luma, whole images of any format, the widgets'
 // palette, and a view painted through ViewPainter (whole or in part) against the same view
-// drawn by day and converted.
+// drawn in its night colours and converted.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 
@@ -12,6 +13,7 @@
 #include "support/BerlinEvening.h"
 #include "support/ImageColours.h"
 #include "views/NightVision.h"
+#include "views/TimelinePainter.h"
 #include "views/TimelineView.h"
 #include "views/ViewPainter.h"
 
@@ -145,9 +147,21 @@ class NightView : public ::testing::Test {
 TEST_F(NightView, ThePainterTurnsWhatTheViewDrawsRedWholeOrInPart) {
     for (const QRect& region : {QRect(0, 0, 320, 120), QRect(50, 17, 101, 43)}) {
         setNightVision(view, false);
-        QImage expected = painted(region);
-        const testing::ComponentPeaks day = testing::componentPeaks(expected);
+        const testing::ComponentPeaks day = testing::componentPeaks(painted(region));
         EXPECT_GT(std::max(day.green, day.blue), 200);
+        // The view in its night colours, the region in the same corner, converted.
+        QImage nightColours(view.size(), QImage::Format_ARGB32_Premultiplied);
+        nightColours.fill(Qt::transparent);
+        {
+            QPainter painter(&nightColours);
+            drawTimeline(model, view.size(), painter, offscreenCanvas(), TimelineLook::Night);
+        }
+        QImage expected(view.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        {
+            QPainter painter(&expected);
+            painter.drawImage(QPoint(0, 0), nightColours.copy(region));
+        }
         turnNightRed(expected);
 
         setNightVision(view, true);
