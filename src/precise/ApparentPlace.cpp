@@ -78,7 +78,7 @@ double lightDays(double distanceAu) {
 
 ApparentPlace apparentPlace(PreciseBody body, double julianEphemerisDate) {
     if (!std::isfinite(julianEphemerisDate)) {
-        return {NAN, NAN, NAN, NAN, NAN};
+        return {NAN, NAN, NAN, NAN, NAN, NAN};
     }
     const double mjd = julianEphemerisDate - mjdZero;
     const Vector earth = heliocentric(g_Vsop87bEarth, julianEphemerisDate);
@@ -118,6 +118,8 @@ ApparentPlace apparentPlace(PreciseBody body, double julianEphemerisDate) {
             astrometric = difference(planet, earth);
         }
     }
+
+    const double lightTime = lightDays(length(astrometric));
 
     // The Sun's deflection of a planet's light, then the annual aberration.
     double direction[3];
@@ -164,9 +166,9 @@ ApparentPlace apparentPlace(PreciseBody body, double julianEphemerisDate) {
     double latitude = 0.0;
     eraC2s(ecliptic, &longitude, &latitude);
 
-    return {eraAnp(rightAscension) * ERFA_DR2D, declination * ERFA_DR2D,
-            eraAnp(longitude) * ERFA_DR2D, latitude * ERFA_DR2D,
-            length(geometric) * kilometresPerAu};
+    return {eraAnp(rightAscension) * ERFA_DR2D,  declination * ERFA_DR2D,
+            eraAnp(longitude) * ERFA_DR2D,       latitude * ERFA_DR2D,
+            length(geometric) * kilometresPerAu, lightTime};
 }
 
 }  // namespace quenaro

@@ -14,6 +14,8 @@ struct ApparentPlace {
     double latitude;
     /// The geometric distance from the Earth's centre at the moment, km.
     double distanceKilometres;
+    /// The light time from the body to the Earth's centre, days.
+    double lightTimeDays;
 };
 
 /// The body's apparent place at the Julian date of TT (TDB to within 2 ms): VSOP87B for the
