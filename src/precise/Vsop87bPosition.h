@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "precise/Motion.h"
 #include "precise/PreciseTerms.h"
 
 namespace quenaro {
@@ -23,5 +24,9 @@ struct HeliocentricPosition {
 /// terms A cos(B + C tau) times tau^k, tau in Julian millennia from J2000.0. NaN fields for a
 /// non-finite date.
 HeliocentricPosition vsop87bPosition(const Vsop87bSeries& series, double julianEphemerisDate);
+
+/// The body's position and velocity (AU, AU per day) as rectangular vectors in the frame of
+/// HeliocentricPosition::rectangular(), from the series and their derivatives in one pass.
+Motion vsop87bMotion(const Vsop87bSeries& series, double julianEphemerisDate);
 
 }  // namespace quenaro

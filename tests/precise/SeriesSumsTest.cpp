@@ -86,7 +86,7 @@ TEST(SeriesSums, EarthAndMoonAgreeWithTheAbridgedSeriesWorkedExamples) {
     EXPECT_NEAR(earth[2], 0.99760775, 2e-6);
 
     const double moonDate = 2448724.5;
-    const Vector moon = eclipticOfDate(toEquator(elpMpp02Moon(moonDate)), moonDate);
+    const Vector moon = eclipticOfDate(toEquator(elpMpp02Moon(moonDate).position), moonDate);
     double nutationInLongitude = 0;
     double nutationInObliquity = 0;
     eraNut00b(2400000.5, moonDate - 2400000.5, &nutationInLongitude, &nutationInObliquity);
@@ -144,7 +144,7 @@ TEST(SeriesSums, CutSeriesPlaceTheSunAndPlanetsAsTheCompleteOnesDoSeenFromTheEar
 
 TEST(SeriesSums, NonFiniteDateGivesNaN) {
     EXPECT_TRUE(std::isnan(vsop87bPosition(g_Vsop87bMars, NAN).longitude));
-    EXPECT_TRUE(std::isnan(elpMpp02Moon(INFINITY)[0]));
+    EXPECT_TRUE(std::isnan(elpMpp02Moon(INFINITY).position[0]));
 }
 
 }  // namespace
