@@ -12,10 +12,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
 #include "model/Ephemeris.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
+#include "precise/PrecisePositions.h"
 #include "time/DateText.h"
 
 namespace quenaro {
@@ -108,11 +110,16 @@ Json planetJson(const PlanetFigures& planet) {
                 {"set", instant(planet.times.set)}};
 }
 
-Json figuresJson(const EphemerisFigures& figures, const std::vector<SheetRow>& rows) {
+Json figuresJson(const Ephemeris& model, const EphemerisFigures& figures,
+                 const std::vector<SheetRow>& rows) {
     Json json;
     json["date"] = isoDateText(figures.date);
     json["timeZone"] = figures.timeZoneName;
     json["julianDate"] = number(figures.julianDate);
+    if (const PositionSource* source = model.positionSource()) {
+        json["positions"] = source->name();
+        json["deltaT"] = number(source->deltaTSeconds(figures.julianDate));
+    }
     json["latitude"] = number(figures.latitudeDegrees);
     json["longitude"] = number(figures.longitudeDegrees);
     json["siderealTime"] =
@@ -149,24 +156,39 @@ void writeSheet(const Ephemeris& model, bool json, std::ostream& out) {
     const EphemerisFigures figures = computeFigures(model);
     const std::vector<SheetLine> lines = sheetLines(figures, kMetric);
     if (json) {
-        out << figuresJson(figures, sheetRows(lines)).dump(2) << '\n';
+        out << figuresJson(model, figures, sheetRows(lines)).dump(2) << '\n';
         return;
     }
     out << sheetText(lines);
+    if (const PositionSource* source = model.positionSource()) {
+        out << printfText("Positions | Source | %s, delta T %.1f s\n",
+                          std::string(source->name()).c_str(),
+                          source->deltaTSeconds(figures.julianDate));
+    }
 }
 
 Subcommand addSheetCommand(CLI::App& app) {
     struct Options {
         ObserverOptions observer;
         bool json = false;
+        bool precise = false;
     };
     const auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand("sheet", "The almanac sheet of figures");
     options->observer.addTo(*command);
     command->add_flag("--json", options->json,
                       "One JSON object with the figures and the sheet's rows");
+    command->add_flag("--precise", options->precise,
+                      "The Sun, the Moon and the planets from the precise source (VSOP87B, "
+                      "ELP/MPP02, at TT = UT + delta T); the sheet ends with a line naming the "
+                      "source and delta T, the JSON gains \"positions\": \"precise\" and "
+                      "\"deltaT\" (seconds)");
     return {command, [options](std::ostream& out) {
-                writeSheet(options->observer.model(), options->json, out);
+                Ephemeris model = options->observer.model();
+                if (options->precise) {
+                    model.setPositionSource(std::make_shared<PrecisePositions>());
+                }
+                writeSheet(model, options->json, out);
             }};
 }
 

@@ -4,6 +4,7 @@
 #include "model/Ephemeris.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/ObserverPosition.h"
 #include "series/tables/NutationCoefficients.h"
@@ -65,6 +66,12 @@ void Ephemeris::setLatitude(double latitudeDegrees, double longitudeDegrees) {
     moonCoordinate(myMoon);
 }
 
+void Ephemeris::setPositionSource(std::shared_ptr<const PositionSource> source) {
+    myPositionSource = std::move(source);
+    sunCoordinate(mySun);
+    moonCoordinate(myMoon);
+}
+
 void Ephemeris::invalidateSiderealTimes() {
     myGreenwichApparentSiderealTimeValid = false;
     myLocalApparentSiderealTimeValid = false;
@@ -72,11 +79,16 @@ void Ephemeris::invalidateSiderealTimes() {
 }
 
 Ephemeris Ephemeris::copyForDate(const EphemerisDate& date) const {
-    return Ephemeris(date, myLatitude, myLongitude);
+    Ephemeris copy(date, myLatitude, myLongitude, WithoutPositions{});
+    copy.myPositionSource = myPositionSource;
+    copy.setDate(date);
+    return copy;
 }
 
 Ephemeris Ephemeris::bareCopyForDate(const EphemerisDate& date) const {
-    return Ephemeris(date, myLatitude, myLongitude, WithoutPositions{});
+    Ephemeris copy(date, myLatitude, myLongitude, WithoutPositions{});
+    copy.myPositionSource = myPositionSource;
+    return copy;
 }
 
 Ephemeris Ephemeris::copyForTomorrow() const {

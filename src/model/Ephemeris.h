@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "model/DayEvents.h"
 #include "model/NoRisesOrSetsCalculable.h"
 #include "model/PlanetaryHour.h"
+#include "model/PositionSource.h"
 #include "time/EphemerisDate.h"
 
 namespace quenaro {
@@ -22,7 +24,9 @@ namespace quenaro {
 /// Conventions of every operation below:
 /// - Angles are degrees (doubles), right ascension and hour angles included (0-360, not
 ///   hours). Latitude is positive north, longitude positive east.
-/// - Time is Universal Time from the date's civil time and zone offset; no delta T.
+/// - Time is Universal Time from the date's civil time and zone offset; no delta T, unless a
+///   position source is set (setPositionSource), which places the Sun, the Moon and the
+///   naked-eye planets at TT = UT + delta T.
 ///   T = (julianDate - 2451545.0) / 36525 Julian centuries.
 /// - Distances in Coordinate::radius are kilometres, for the Sun as for the Moon.
 /// - Azimuths in a Coordinate run from the south point towards the west (0 south, 90 west);
@@ -111,7 +115,14 @@ class Ephemeris {
     /// The Julian date (days, UT) copied from the date when it was set.
     double julianDate() const { return myJulianDate; }
 
-    /// A model of the same place for the date.
+    /// Takes the apparent places of the Sun, the Moon and the naked-eye planets from the source
+    /// (shared by the model's copies) instead of the model's own series, or from the series
+    /// again for null; recomputes the Sun and the Moon.
+    void setPositionSource(std::shared_ptr<const PositionSource> source);
+    /// The source of the apparent places; null while the model's own series make them.
+    const PositionSource* positionSource() const { return myPositionSource.get(); }
+
+    /// A model of the same place and position source for the date.
     Ephemeris copyForDate(const EphemerisDate& date) const;
     /// A model of the same place for the next (previous) calendar day at the same wall time.
     /// Throws DateOutOfRange beyond the supported years.
@@ -301,6 +312,11 @@ class Ephemeris {
     /// one elliptical calculation: `latitude` and `longitude` as the planet's two operations
     /// give them, every other field 0. Throws std::out_of_range for another index.
     Coordinate planetEclipticPosition(int planet) const;
+    /// A planet's (Mercury, Venus, Mars, Jupiter or Saturn) apparent geocentric place:
+    /// planetEclipticPosition() then calcGeocentric(), or the position source's place when one
+    /// is set (whose longitude already holds the nutation). Throws std::out_of_range for
+    /// another index.
+    Coordinate planetPosition(int planet) const;
 
     // ---- Planetary hours --------------------------------------------------------------------
     /// The body index at position n of the Chaldean order (Moon, Mercury, Venus, Sun, Mars,
@@ -384,6 +400,7 @@ class Ephemeris {
     double myJulianDate = 0.0;
     Coordinate mySun;
     Coordinate myMoon;
+    std::shared_ptr<const PositionSource> myPositionSource;
     mutable double myGreenwichApparentSiderealTime = 0.0;
     mutable bool myGreenwichApparentSiderealTimeValid = false;
     mutable double myLocalApparentSiderealTime = 0.0;

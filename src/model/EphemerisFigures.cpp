@@ -52,11 +52,19 @@ std::optional<double> lengthOfDay(const DayEvents& sun) {
     return std::nullopt;
 }
 
+/// The ecliptic coordinates from the equatorial ones (calcEcliptic); a position source's place
+/// keeps its own, on the true ecliptic of date.
+void keepEclipticOrConvert(const Ephemeris& model, Coordinate& coordinate) {
+    if (model.positionSource() == nullptr) {
+        model.calcEcliptic(coordinate);
+    }
+}
+
 SunFigures sunFigures(const Ephemeris& model) {
     SunFigures sun;
     model.sunCoordinate(sun.coordinate);
     model.calcHorizontal(sun.coordinate);
-    model.calcEcliptic(sun.coordinate);
+    keepEclipticOrConvert(model, sun.coordinate);
     sun.distanceAU = model.sunDistance();
     sun.diameterArcseconds = model.sunDiameter();
     sun.zodiac = model.sunZodiacPositionString();
@@ -76,7 +84,7 @@ MoonFigures moonFigures(const Ephemeris& model) {
     MoonFigures moon;
     model.moonCoordinate(moon.coordinate);
     model.calcHorizontal(moon.coordinate);
-    model.calcEcliptic(moon.coordinate);
+    keepEclipticOrConvert(model, moon.coordinate);
     moon.distanceKilometres = model.moonDistance();
     moon.diameterArcseconds = model.moonDiameter();
     moon.times = riseTransitSet(dayEvents(model, Ephemeris::HorizonAltitude, Ephemeris::Moon));
@@ -97,12 +105,19 @@ PlanetFigures planetFigures(const Ephemeris& model, int index) {
     PlanetFigures planet;
     planet.name = Ephemeris::nameForPlanet(index);
     planet.index = index;
-    // One elliptical calculation gives both coordinates (the planet's latitude and longitude
-    // operations would run it once each).
-    planet.coordinate = model.planetEclipticPosition(index);
-    planet.latitudeDegrees = planet.coordinate.latitude;
-    planet.longitudeDegrees = planet.coordinate.longitude;
-    model.calcGeocentric(planet.coordinate);
+    if (model.positionSource() != nullptr) {
+        // The source's place holds both frames, the nutation in longitude included.
+        planet.coordinate = model.planetPosition(index);
+        planet.latitudeDegrees = planet.coordinate.latitude;
+        planet.longitudeDegrees = planet.coordinate.longitude;
+    } else {
+        // One elliptical calculation gives both coordinates (the planet's latitude and
+        // longitude operations would run it once each).
+        planet.coordinate = model.planetEclipticPosition(index);
+        planet.latitudeDegrees = planet.coordinate.latitude;
+        planet.longitudeDegrees = planet.coordinate.longitude;
+        model.calcGeocentric(planet.coordinate);
+    }
     model.calcHorizontal(planet.coordinate);
     planet.times = riseTransitSet(dayEvents(model, Ephemeris::HorizonAltitude, index));
     return planet;

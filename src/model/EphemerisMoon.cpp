@@ -50,6 +50,14 @@ double Ephemeris::meanElongationOfTheMoon() const {
 }
 
 void Ephemeris::moonCoordinate(Coordinate& coordinate) const {
+    if (myPositionSource) {
+        const double parallax = coordinate.parallax;
+        coordinate = myPositionSource->apparentPlace(Moon, myJulianDate);
+        coordinate.latitude = mod360(coordinate.latitude);
+        coordinate.declination = mod360(coordinate.declination);
+        coordinate.parallax = parallax;
+        return;
+    }
     const double t = julianCenturies();
     const double elongation = meanElongationOfTheMoon();
     const double sunAnomaly = meanAnomalyOfTheSun();

@@ -7,6 +7,7 @@
 
 #include "model/Ephemeris.h"
 #include "series/CAAElliptical.h"
+#include "time/Degrees.h"
 
 namespace quenaro {
 
@@ -14,29 +15,37 @@ namespace {
 CAAEllipticalResult planetAt(const EphemerisDate& date, CAAElliptical::EllipticalObject planet) {
     return CAAElliptical::Calculate(date.julianDate(), planet);
 }
-}  // namespace
 
-Coordinate Ephemeris::planetEclipticPosition(int planet) const {
-    CAAElliptical::EllipticalObject object = CAAElliptical::SATURN;
+/// The elliptical object of a planet index; throws std::out_of_range for an index other than
+/// Mercury, Venus, Mars, Jupiter or Saturn.
+CAAElliptical::EllipticalObject ellipticalObject(int planet) {
     switch (planet) {
-        case Mercury:
-            object = CAAElliptical::MERCURY;
-            break;
-        case Venus:
-            object = CAAElliptical::VENUS;
-            break;
-        case Mars:
-            object = CAAElliptical::MARS;
-            break;
-        case Jupiter:
-            object = CAAElliptical::JUPITER;
-            break;
-        case Saturn:
-            break;
+        case Ephemeris::Mercury:
+            return CAAElliptical::MERCURY;
+        case Ephemeris::Venus:
+            return CAAElliptical::VENUS;
+        case Ephemeris::Mars:
+            return CAAElliptical::MARS;
+        case Ephemeris::Jupiter:
+            return CAAElliptical::JUPITER;
+        case Ephemeris::Saturn:
+            return CAAElliptical::SATURN;
         default:
             throw std::out_of_range("No planet with index " + std::to_string(planet) +
                                     ": expected 2 (Mercury), 3 (Venus), 5 (Mars), "
                                     "6 (Jupiter) or 7 (Saturn)");
+    }
+}
+}  // namespace
+
+Coordinate Ephemeris::planetEclipticPosition(int planet) const {
+    const CAAElliptical::EllipticalObject object = ellipticalObject(planet);
+    if (myPositionSource) {
+        const Coordinate place = myPositionSource->apparentPlace(planet, myJulianDate);
+        Coordinate position;
+        position.latitude = place.latitude;
+        position.longitude = place.longitude;
+        return position;
     }
     const CAAEllipticalResult result = planetAt(myDate, object);
     Coordinate position;
@@ -45,44 +54,57 @@ Coordinate Ephemeris::planetEclipticPosition(int planet) const {
     return position;
 }
 
+Coordinate Ephemeris::planetPosition(int planet) const {
+    if (myPositionSource) {
+        ellipticalObject(planet);  // the index check
+        Coordinate position = myPositionSource->apparentPlace(planet, myJulianDate);
+        position.radius = 0.0;
+        position.declination = mod360(position.declination);
+        return position;
+    }
+    Coordinate position = planetEclipticPosition(planet);
+    calcGeocentric(position);
+    return position;
+}
+
 double Ephemeris::mercuryLongitude() const {
-    return planetAt(myDate, CAAElliptical::MERCURY).GeocentricLongitude;
+    return planetEclipticPosition(Mercury).longitude;
 }
 
 double Ephemeris::mercuryLatitude() const {
-    return planetAt(myDate, CAAElliptical::MERCURY).GeocentricLatitude;
+    return planetEclipticPosition(Mercury).latitude;
 }
 
 double Ephemeris::venusLongitude() const {
-    return planetAt(myDate, CAAElliptical::VENUS).GeocentricLongitude;
+    return planetEclipticPosition(Venus).longitude;
 }
 
 double Ephemeris::venusLatitude() const {
-    return planetAt(myDate, CAAElliptical::VENUS).GeocentricLatitude;
+    return planetEclipticPosition(Venus).latitude;
 }
 
 double Ephemeris::marsLongitude() const {
-    return planetAt(myDate, CAAElliptical::MARS).GeocentricLongitude;
+    return planetEclipticPosition(Mars).longitude;
 }
 
 double Ephemeris::marsLatitude() const {
-    return planetAt(myDate, CAAElliptical::MARS).GeocentricLatitude;
+    return planetEclipticPosition(Mars).latitude;
 }
 
 double Ephemeris::jupiterLongitude() const {
-    return planetAt(myDate, CAAElliptical::JUPITER).GeocentricLongitude;
+    return planetEclipticPosition(Jupiter).longitude;
 }
 
 double Ephemeris::jupiterLatitude() const {
-    return planetAt(myDate, CAAElliptical::JUPITER).GeocentricLatitude;
+    return planetEclipticPosition(Jupiter).latitude;
 }
 
 double Ephemeris::saturnLongitude() const {
-    return planetAt(myDate, CAAElliptical::SATURN).GeocentricLongitude;
+    return planetEclipticPosition(Saturn).longitude;
 }
 
 double Ephemeris::saturnLatitude() const {
-    return planetAt(myDate, CAAElliptical::SATURN).GeocentricLatitude;
+    return planetEclipticPosition(Saturn).latitude;
 }
 
 }  // namespace quenaro

@@ -258,8 +258,7 @@ Coordinate Ephemeris::bodyPosition(int object) const {
     } else if (object == Moon) {
         moonCoordinate(position);
     } else {
-        position = planetEclipticPosition(object);
-        calcGeocentric(position);
+        position = planetPosition(object);
     }
     return position;
 }

@@ -13,6 +13,11 @@ constexpr double kKilometresPerAU = 149597869.0;
 }
 
 void Ephemeris::sunCoordinate(Coordinate& coordinate) const {
+    if (myPositionSource) {
+        coordinate = myPositionSource->apparentPlace(Sun, myJulianDate);
+        coordinate.declination = mod360(coordinate.declination);
+        return;
+    }
     const double t = julianCenturies();
     const double eccentricity = 0.016708617 + t * (-0.000042037 + t * -0.0000001236);
     const double meanAnomaly = 357.5291 + t * (35999.0503 + t * (-0.0001559 + t * -0.00000048));

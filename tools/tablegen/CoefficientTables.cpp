@@ -1,11 +1,11 @@
 #include "tablegen/CoefficientTables.h"
 
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <stdexcept>
 #include <string_view>
 
+#include "tablegen/DoubleLiteral.h"
 #include "tablegen/TsvTable.h"
 
 namespace quenaro::tablegen {
@@ -40,21 +40,6 @@ constexpr std::array<VsopBody, 8> vsopBodies{{
 constexpr std::size_t nutationRows = 63;
 constexpr std::size_t moonRows = 60;
 constexpr std::size_t plutoRows = 43;
-
-/// The shortest decimal text that reads back to exactly `value`, always with a '.' or an
-/// exponent so that it is a double literal.
-std::string doubleLiteral(double value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (error != std::errc{}) {
-        throw std::runtime_error("cannot print a double");
-    }
-    std::string text(buffer.data(), end);
-    if (text.find_first_of(".e") == std::string::npos) {
-        text += ".0";
-    }
-    return text;
-}
 
 /// Reads `fileName` of the data folder, requiring `fieldCount` fields in each of exactly
 /// `expectedRows` rows.
