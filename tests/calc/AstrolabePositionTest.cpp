@@ -206,7 +206,7 @@ TEST(AstrolabePosition, TextsRoundToTheLastDigitShown) {
                                     0.2 / 3600.0,
                                     -0.4 / 3600.0,
                                     179.9999};
-    EXPECT_EQ(derived.labelText(kAltitudeMode), "11\u00B0 0' 0\"") << "carries into degrees";
+    EXPECT_EQ(derived.labelText(kAltitudeMode), "+11\u00B0 0' 0\"") << "carries into degrees";
     EXPECT_EQ(derived.labelText(kAzimuthMode), "358\u00B0 0' 0\"");
     EXPECT_EQ(derived.tableText(kAzimuthMode), "2\u00B0E 0' 0\"");
     EXPECT_EQ(derived.labelText(kRightAscensionMode), "24h 0m 0s");
@@ -214,7 +214,7 @@ TEST(AstrolabePosition, TextsRoundToTheLastDigitShown) {
     EXPECT_EQ(derived.tableText(kEclipticLatitudeMode), "0\u00B0N 0' 0\"");
     EXPECT_EQ(derived.labelText(kEclipticLongitudeMode), "180\u00B0E 0' 0\"");
     EXPECT_EQ((AstrolabePosition{std::nan(""), 0, 0, 0, 0, 0}.labelText(kAltitudeMode)),
-              Ephemeris::degreesToDMS(std::nan("")));
+              Ephemeris::degreesToSignedDMS(std::nan("")));
 }
 
 }  // namespace
