@@ -262,8 +262,9 @@ void WebAlmanac::drawOrrery(double width, double height) {
                        textMetrics()));
 }
 
-void WebAlmanac::drawTimeline(double width, double height) {
-    draw(timelineDrawing(timelineContent(model_), {width, height}, textMetrics()));
+void WebAlmanac::drawTimeline(double width, double height, bool night) {
+    draw(timelineDrawing(timelineContent(model_), {width, height}, textMetrics(),
+                         night ? TimelineLook::Night : TimelineLook::Day));
 }
 
 void WebAlmanac::drawChart(double width, double height) {

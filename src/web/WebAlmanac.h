@@ -81,7 +81,9 @@ class WebAlmanac {
 
     // Drawing, onto the chosen canvas at its device pixel ratio.
     void drawOrrery(double width, double height);
-    void drawTimeline(double width, double height);
+    /// `night`: the colours chosen to stay readable once the page's night filter turns
+    /// them red.
+    void drawTimeline(double width, double height, bool night);
     void drawChart(double width, double height);
     /// Returns the height the sheet's lines took.
     double drawSheet(double width, double height);

@@ -198,7 +198,7 @@ TEST(ViewDrawings, FiguresAreDrawnWithAPointWhateverTheLocale) {
     }
     std::setlocale(LC_ALL, previous.c_str());
     const auto shown = [&plain](const std::string& part) {
-        return std::ranges::any_of(plain, [&part](const std::string& text) {
+        return std::any_of(plain.begin(), plain.end(), [&part](const std::string& text) {
             return text.find(part) != std::string::npos;
         });
     };

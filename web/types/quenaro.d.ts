@@ -28,7 +28,7 @@ export interface Almanac {
   setMetric(metric: boolean): void;
 
   drawOrrery(width: number, height: number): void;
-  drawTimeline(width: number, height: number): void;
+  drawTimeline(width: number, height: number, night: boolean): void;
   drawChart(width: number, height: number): void;
   drawSheet(width: number, height: number): number;
 

@@ -480,7 +480,7 @@ export class App {
           this.drawInto(this.dom.dial, s.dial, s.dial, (w, h) => a.drawOrrery(w, h));
         } else if (part === 'timeline' && s.timelineWidth > 0) {
           this.drawInto(this.dom.timeline, s.timelineWidth, s.timelineHeight,
-            (w, h) => a.drawTimeline(w, h));
+            (w, h) => a.drawTimeline(w, h, this.settings.NightMode));
         } else if (part === 'chart' && s.chartWidth > 0 && s.chartHeight > 0) {
           this.drawInto(this.dom.chart, s.chartWidth, s.chartHeight, (w, h) => a.drawChart(w, h));
         } else if (part === 'sheet' && s.sheetWidth > 0) {
