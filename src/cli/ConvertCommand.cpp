@@ -124,7 +124,10 @@ void writeConversion(const AstrolabePosition& position, bool json, std::ostream&
     };
     line("Horizontal", "Altitude", position.labelText(kAltitudeMode));
     line("Horizontal", "Azimuth from South", position.labelText(kAzimuthMode));
-    line("Horizontal", "Azimuth from North", Ephemeris::degreesToDMS(azimuthFromNorth));
+    // Rounded as the azimuth from the south is, so that the two read 180 degrees apart.
+    AstrolabePosition fromNorth = position;
+    fromNorth.azimuth = azimuthFromNorth;
+    line("Horizontal", "Azimuth from North", fromNorth.labelText(kAzimuthMode));
     line("Equatorial", "Right Ascension", position.labelText(kRightAscensionMode));
     line("Equatorial", "Declination", position.labelText(kDeclinationMode));
     line("Ecliptic", "Latitude", position.labelText(kEclipticLatitudeMode));

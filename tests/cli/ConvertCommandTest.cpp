@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -147,6 +149,29 @@ TEST(ConvertCommand, TextLinesInTheCalculatorsFormats) {
         position.labelText(kEclipticLongitudeMode) + "\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(position.labelText(kAltitudeMode), "-10\u00B0 30' 0\"");
+}
+
+// The azimuth from the north and from the south are rounded alike: they read 180 degrees
+// apart to the second, also where a truncated text would show one second less.
+TEST(ConvertCommand, AzimuthsFromNorthAndSouthReadHalfATurnApart) {
+    for (const char* azimuth : {"139.10999", "0.00013", "359.99993", "200.5"}) {
+        const auto run = runConvert({"--from", "altaz", "--alt", "10", "--az", azimuth}, false);
+        ASSERT_EQ(run.status, kExitSuccess) << run.err;
+        const auto reading = [&run](const std::string& name) {
+            const std::size_t at = run.out.find(name + " | ");
+            std::array<int, 3> fields{-1, -1, -1};
+            if (at != std::string::npos) {
+                std::sscanf(run.out.c_str() + at + name.size() + 3, "%d\u00B0 %d' %d", &fields[0],
+                            &fields[1], &fields[2]);
+            }
+            return fields;
+        };
+        const std::array<int, 3> south = reading("Azimuth from South");
+        const std::array<int, 3> north = reading("Azimuth from North");
+        EXPECT_EQ((north[0] - south[0] + 360) % 360, 180) << azimuth << "\n" << run.out;
+        EXPECT_EQ(north[1], south[1]) << azimuth;
+        EXPECT_EQ(north[2], south[2]) << azimuth;
+    }
 }
 
 TEST(ConvertCommand, BadInputGetsOneLineAndStatusTwo) {
