@@ -5,10 +5,14 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "base/DiagnosticLog.h"
+#include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
 #include "model/Ephemeris.h"
+#include "model/PositionSource.h"
+#include "precise/PrecisePositions.h"
 
 namespace quenaro {
 
@@ -28,14 +32,32 @@ class DiagnosticLogTo {
 }  // namespace
 
 Subcommand addReportCommand(CLI::App& app) {
-    const auto options = std::make_shared<ObserverOptions>();
+    struct Options {
+        ObserverOptions observer;
+        bool precise = false;
+    };
+    const auto options = std::make_shared<Options>();
     CLI::App* command =
         app.add_subcommand("report", "The model's full diagnostic report, one line each");
-    options->addTo(*command);
+    options->observer.addTo(*command);
+    command->add_flag("--precise", options->precise,
+                      "The Sun, the Moon and the planets from the precise source (VSOP87B, "
+                      "ELP/MPP02, at TT = UT + delta T); the report ends with a line naming the "
+                      "source and delta T");
     return {command, [options](std::ostream& out) {
-                Ephemeris model = options->model();
-                const DiagnosticLogTo logToOut(out);
-                model.debugreport();
+                Ephemeris model = options->observer.model();
+                if (options->precise) {
+                    model.setPositionSource(std::make_shared<PrecisePositions>());
+                }
+                {
+                    const DiagnosticLogTo logToOut(out);
+                    model.debugreport();
+                }
+                if (const PositionSource* source = model.positionSource()) {
+                    out << printfText("Positions: %s, delta T %.1f s\n",
+                                      std::string(source->name()).c_str(),
+                                      source->deltaTSeconds(model.date().julianDate()));
+                }
             }};
 }
 

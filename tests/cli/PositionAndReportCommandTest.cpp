@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "CommandLineSupport.h"
 
@@ -97,6 +99,25 @@ TEST(ReportCommand, ThirtyFiveLinesOnStandardOutput) {
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(countLines(result.out), 35);
     EXPECT_NE(result.out.find("Day/Time: 2026-12-08 03:08:00 +0000\n"), std::string::npos);
+}
+
+// With --precise the same lines come from the precise source, and one more names it and
+// delta T; the figures move by the arcseconds between the two sources, not more.
+TEST(ReportCommand, PreciseReportNamesItsSourceLast) {
+    const std::vector<const char*> moment{"report", "--date",          "2026-12-07T21:08:00",
+                                          "--tz",   "America/Chicago", "--lat",
+                                          "45",     "--lon",           "-90"};
+    std::vector<const char*> precise = moment;
+    precise.push_back("--precise");
+    const auto almanac = runQuenaro(moment);
+    const auto result = runQuenaro(precise);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(countLines(result.out), countLines(almanac.out) + 1);
+    EXPECT_EQ(almanac.out.find("Positions:"), std::string::npos);
+    const std::size_t last = result.out.rfind("Positions: precise, delta T ");
+    ASSERT_NE(last, std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find('\n', last), result.out.size() - 1) << "the last line";
+    EXPECT_NE(result.out.substr(0, last), almanac.out) << "the figures come from the source";
 }
 
 TEST(ReportCommand, OffsetInTheDateOverridesTheZoneForReading) {
