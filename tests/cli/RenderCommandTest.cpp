@@ -27,6 +27,30 @@ class RenderCommand : public ::testing::Test {
     QTemporaryDir directory;
 };
 
+// --precise draws the figures of the precise source: the sheet's arcseconds differ from the
+// almanac's, so its picture does, while its size stays.
+TEST_F(RenderCommand, PreciseDrawsThePreciseSourcesFigures) {
+    QImage pictures[2];
+    for (const bool precise : {false, true}) {
+        const std::string file = path(precise ? "precise.png" : "almanac.png");
+        std::vector<const char*> arguments{"quenaro",  "render",     "sheet",
+                                           "--output", file.c_str(), BERLIN_EVENING};
+        if (precise) {
+            arguments.push_back("--precise");
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(runCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err,
+                                 renderOffscreen),
+                  kExitSuccess)
+            << err.str();
+        pictures[precise ? 1 : 0] = QImage(QString::fromStdString(file));
+    }
+    ASSERT_FALSE(pictures[0].isNull());
+    EXPECT_EQ(pictures[1].size(), pictures[0].size());
+    EXPECT_NE(pictures[1], pictures[0]);
+}
+
 TEST_F(RenderCommand, PngsHaveTheSizeInPointsTimesTheScale) {
     struct Row {
         const char* view;
