@@ -78,7 +78,7 @@ AstrolabePosition AstrolabePosition::fromLatLong(const Ephemeris& model, double 
     Coordinate record;
     record.latitude = latitudeDegrees;
     record.longitude = longitudeDegrees;
-    model.calcGeocentric(record);
+    model.calcGeocentricFromEcliptic(record);
     model.calcHorizontal(record);
     return {record.altitude,       record.azimuth,
             record.rightAscension, signedDeclination(record.declination),

@@ -13,6 +13,7 @@
 #include "cli/BadInput.h"
 #include "cli/DecimalNumber.h"
 #include "cli/ObserverOptions.h"
+#include "cli/PreciseFlag.h"
 #include "time/Degrees.h"
 
 namespace quenaro {
@@ -54,6 +55,7 @@ struct ConvertOptions {
     std::array<std::array<std::string, 2>, kFrames.size()> texts;
     std::array<std::array<CLI::Option*, 2>, kFrames.size()> given{};
     bool json = false;
+    PreciseFlag precise;
 };
 
 /// The pair of the chosen frame, each checked against its range; throws BadInput for a
@@ -91,7 +93,7 @@ AstrolabePosition convert(const ConvertOptions& options) {
         ++frame;  // CLI11 accepted only the frames' names
     }
     const std::array<double, 2> pair = framePair(options, frame);
-    const Ephemeris model = options.observer.model();
+    const Ephemeris model = options.precise.model(options.observer);
     switch (frame) {
         case 0:  // the model's azimuth runs from the south through the west
             return AstrolabePosition::fromAltAz(model, pair[0], mod360(pair[1] + 180.0));
@@ -158,6 +160,9 @@ Subcommand addConvertCommand(CLI::App& app) {
     }
     options->observer.addTo(*command);
     command->add_flag("--json", options->json, "One JSON object with the three frames");
+    options->precise.addTo(*command,
+                           "the ecliptic is then the true ecliptic of date, the one of the "
+                           "precise places, without the almanac's nutation in longitude");
     return {command, [options](std::ostream& out) {
                 writeConversion(convert(*options), options->json, out);
             }};

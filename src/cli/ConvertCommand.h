@@ -17,9 +17,10 @@ namespace quenaro {
 void writeConversion(const AstrolabePosition& position, bool json, std::ostream& out);
 
 /// Declares `quenaro convert --from altaz --alt A --az Z | --from radec --ra H --dec D |
-/// --from ecliptic --ecl-lat B --ecl-lon L [--date --tz --lat --lon] [--json]`: the position
-/// in all three frames for the moment and place, converted as the calculator converts it.
-/// The azimuth is read from the north through the east, the right ascension in hours.
+/// --from ecliptic --ecl-lat B --ecl-lon L [--date --tz --lat --lon] [--json] [--precise]`: the
+/// position in all three frames for the moment and place, converted as the calculator converts
+/// it (with --precise as the calculator of a model with the precise source). The azimuth is
+/// read from the north through the east, the right ascension in hours.
 Subcommand addConvertCommand(CLI::App& app);
 
 }  // namespace quenaro

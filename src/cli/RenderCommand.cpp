@@ -14,8 +14,8 @@
 #include "cli/BadInput.h"
 #include "cli/DecimalNumber.h"
 #include "cli/ObserverOptions.h"
+#include "cli/PreciseFlag.h"
 #include "model/Ephemeris.h"
-#include "precise/PrecisePositions.h"
 
 namespace quenaro {
 
@@ -47,7 +47,7 @@ struct RenderOptions {
     std::string rotation;
     std::string layers;
     bool night = false;
-    bool precise = false;
+    PreciseFlag precise;
 };
 
 RenderedView viewNamed(const std::string& name) {
@@ -204,13 +204,7 @@ RenderRequest checkedRequest(const std::shared_ptr<const RenderOptions>& options
         throw BadInput("--output", options->output, "expected the name of the file to write");
     }
     request.output = options->output;
-    request.model = [options] {
-        Ephemeris model = options->observer.model();
-        if (options->precise) {
-            model.setPositionSource(std::make_shared<PrecisePositions>());
-        }
-        return model;
-    };
+    request.model = [options] { return options->precise.model(options->observer); };
     return request;
 }
 
@@ -259,9 +253,7 @@ Subcommand addRenderCommand(CLI::App& app, ViewRenderer renderer) {
     command->add_flag("--night", options->night,
                       "Night vision: every colour turned red of the same brightness (a PDF then "
                       "holds a picture drawn at the scale)");
-    command->add_flag("--precise", options->precise,
-                      "The Sun, the Moon and the planets from the precise source (VSOP87B, "
-                      "ELP/MPP02, at TT = UT + delta T)");
+    options->precise.addTo(*command, "");
     options->observer.addTo(*command);
     Subcommand subcommand{command, [options, renderer = std::move(renderer)](std::ostream&) {
                               renderer(checkedRequest(options));

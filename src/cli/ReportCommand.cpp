@@ -10,9 +10,9 @@
 #include "base/DiagnosticLog.h"
 #include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
+#include "cli/PreciseFlag.h"
 #include "model/Ephemeris.h"
 #include "model/PositionSource.h"
-#include "precise/PrecisePositions.h"
 
 namespace quenaro {
 
@@ -34,21 +34,15 @@ class DiagnosticLogTo {
 Subcommand addReportCommand(CLI::App& app) {
     struct Options {
         ObserverOptions observer;
-        bool precise = false;
+        PreciseFlag precise;
     };
     const auto options = std::make_shared<Options>();
     CLI::App* command =
         app.add_subcommand("report", "The model's full diagnostic report, one line each");
     options->observer.addTo(*command);
-    command->add_flag("--precise", options->precise,
-                      "The Sun, the Moon and the planets from the precise source (VSOP87B, "
-                      "ELP/MPP02, at TT = UT + delta T); the report ends with a line naming the "
-                      "source and delta T");
+    options->precise.addTo(*command, "the report ends with a line naming the source and delta T");
     return {command, [options](std::ostream& out) {
-                Ephemeris model = options->observer.model();
-                if (options->precise) {
-                    model.setPositionSource(std::make_shared<PrecisePositions>());
-                }
+                Ephemeris model = options->precise.model(options->observer);
                 {
                     const DiagnosticLogTo logToOut(out);
                     model.debugreport();

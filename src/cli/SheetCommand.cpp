@@ -14,10 +14,10 @@
 
 #include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
+#include "cli/PreciseFlag.h"
 #include "model/Ephemeris.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
-#include "precise/PrecisePositions.h"
 #include "time/DateText.h"
 
 namespace quenaro {
@@ -171,24 +171,18 @@ Subcommand addSheetCommand(CLI::App& app) {
     struct Options {
         ObserverOptions observer;
         bool json = false;
-        bool precise = false;
+        PreciseFlag precise;
     };
     const auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand("sheet", "The almanac sheet of figures");
     options->observer.addTo(*command);
     command->add_flag("--json", options->json,
                       "One JSON object with the figures and the sheet's rows");
-    command->add_flag("--precise", options->precise,
-                      "The Sun, the Moon and the planets from the precise source (VSOP87B, "
-                      "ELP/MPP02, at TT = UT + delta T); the sheet ends with a line naming the "
-                      "source and delta T, the JSON gains \"positions\": \"precise\" and "
-                      "\"deltaT\" (seconds)");
+    options->precise.addTo(*command,
+                           "the sheet ends with a line naming the source and delta T, the JSON "
+                           "gains \"positions\": \"precise\" and \"deltaT\" (seconds)");
     return {command, [options](std::ostream& out) {
-                Ephemeris model = options->observer.model();
-                if (options->precise) {
-                    model.setPositionSource(std::make_shared<PrecisePositions>());
-                }
-                writeSheet(model, options->json, out);
+                writeSheet(options->precise.model(options->observer), options->json, out);
             }};
 }
 

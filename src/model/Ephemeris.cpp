@@ -220,13 +220,31 @@ void Ephemeris::calcHorizontal(Coordinate& coordinate) const {
 void Ephemeris::calcEcliptic(Coordinate& coordinate) const {
     double epsilon = 0.0;
     double deltaPsi = 0.0;
-    calcEpsilon(epsilon, deltaPsi);
+    if (myPositionSource != nullptr) {
+        epsilon = myPositionSource->trueObliquity(myJulianDate);
+    } else {
+        calcEpsilon(epsilon, deltaPsi);
+    }
     const double alpha = coordinate.rightAscension;
     const double delta = coordinate.declination;
     coordinate.longitude =
         mod360(atan2d(sind(alpha) * cosd(epsilon) + tand(delta) * sind(epsilon), cosd(alpha)));
     coordinate.latitude =
         asind(sind(delta) * cosd(epsilon) - cosd(delta) * sind(epsilon) * sind(alpha));
+}
+
+void Ephemeris::calcGeocentricFromEcliptic(Coordinate& coordinate) const {
+    if (myPositionSource == nullptr) {
+        calcGeocentric(coordinate);
+        return;
+    }
+    const double epsilon = myPositionSource->trueObliquity(myJulianDate);
+    const double lambda = coordinate.longitude;
+    const double beta = coordinate.latitude;
+    coordinate.rightAscension =
+        mod360(atan2d(sind(lambda) * cosd(epsilon) - tand(beta) * sind(epsilon), cosd(lambda)));
+    coordinate.declination =
+        asind(sind(beta) * cosd(epsilon) + cosd(beta) * sind(epsilon) * sind(lambda));
 }
 
 void Ephemeris::calcGeocentricFromAltAz(Coordinate& coordinate) const {

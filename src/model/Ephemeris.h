@@ -159,8 +159,14 @@ class Ephemeris {
     /// refraction), `azimuth` [0, 360] from the south towards the west.
     void calcHorizontal(Coordinate& coordinate) const;
     /// Equatorial to ecliptic, in place: `longitude` [0, 360], `latitude` [-90, 90]; the
-    /// nutation is not removed.
+    /// nutation is not removed. With a position source, turned by the source's true obliquity
+    /// onto the true ecliptic of date, where the source's places lie.
     void calcEcliptic(Coordinate& coordinate) const;
+    /// Ecliptic to equatorial as the calculator converts it, in place: calcGeocentric (which
+    /// adds the nutation in longitude, as the series' mean longitudes need); with a position
+    /// source the exact inverse of calcEcliptic, `rightAscension` [0, 360], `declination`
+    /// [-90, 90].
+    void calcGeocentricFromEcliptic(Coordinate& coordinate) const;
     /// Horizontal to equatorial for this place, in place; the inverse of calcHorizontal:
     /// `declination` [-90, 90], `rightAscension` [0, 360].
     void calcGeocentricFromAltAz(Coordinate& coordinate) const;

@@ -22,6 +22,10 @@ class PositionSource {
     /// non-finite date. Throws std::out_of_range for another body index.
     virtual Coordinate apparentPlace(int body, double julianDateUT) const = 0;
 
+    /// The obliquity of the true ecliptic of date, on which the source's longitudes and
+    /// latitudes lie, degrees, at the Julian date of UT.
+    virtual double trueObliquity(double julianDateUT) const = 0;
+
     /// TT - UT in seconds at the Julian date of UT, the difference the source adds to the
     /// model's moments.
     virtual double deltaTSeconds(double julianDateUT) const = 0;

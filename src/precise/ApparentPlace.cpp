@@ -171,4 +171,12 @@ ApparentPlace apparentPlace(PreciseBody body, double julianEphemerisDate) {
             length(geometric) * kilometresPerAu, lightTime};
 }
 
+double trueObliquity(double julianEphemerisDate) {
+    double nutationInLongitude = 0.0;
+    double nutationInObliquity = 0.0;
+    const double mjd = julianEphemerisDate - mjdZero;
+    eraNut00b(mjdZero, mjd, &nutationInLongitude, &nutationInObliquity);
+    return (eraObl06(mjdZero, mjd) + nutationInObliquity) * ERFA_DR2D;
+}
+
 }  // namespace quenaro

@@ -26,4 +26,10 @@ struct ApparentPlace {
 /// fields for a non-finite date.
 ApparentPlace apparentPlace(PreciseBody body, double julianEphemerisDate);
 
+/// The true obliquity of the ecliptic at the Julian date of TT, degrees: IAU 2006's mean
+/// obliquity plus IAU 2000B's nutation in obliquity (ERFA), the angle between the true equator
+/// and the true ecliptic of date on which apparentPlace() gives its places. NaN for a
+/// non-finite date.
+double trueObliquity(double julianEphemerisDate);
+
 }  // namespace quenaro

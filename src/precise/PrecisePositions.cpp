@@ -47,6 +47,10 @@ Coordinate PrecisePositions::apparentPlace(int body, double julianDateUT) const 
     return coordinate;
 }
 
+double PrecisePositions::trueObliquity(double julianDateUT) const {
+    return quenaro::trueObliquity(julianDateUT + deltaTSeconds(julianDateUT) / kSecondsPerDay);
+}
+
 double PrecisePositions::deltaTSeconds(double julianDateUT) const {
     return quenaro::deltaTSeconds(decimalYearOfJulianDate(julianDateUT));
 }

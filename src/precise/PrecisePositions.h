@@ -10,6 +10,7 @@ namespace quenaro {
 class PrecisePositions final : public PositionSource {
   public:
     Coordinate apparentPlace(int body, double julianDateUT) const override;
+    double trueObliquity(double julianDateUT) const override;
     double deltaTSeconds(double julianDateUT) const override;
     std::string_view name() const override { return "precise"; }
 };

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@
 #include "../model/ModelTestSupport.h"
 #include "CommandLineSupport.h"
 #include "calc/AstrolabePosition.h"
+#include "precise/PrecisePositions.h"
 
 namespace quenaro {
 namespace {
@@ -117,6 +119,46 @@ TEST(ConvertCommand, EachFrameAgreesWithTheModel) {
     ecliptic.longitude = 200.0;  // the given pair is printed as given, without the nutation
     expectPosition(convertJson({"--from", "ecliptic", "--ecl-lat", "-4.5", "--ecl-lon", "200"}),
                    ecliptic, "ecliptic");
+}
+
+TEST(ConvertCommand, PreciseConvertsOnTheTrueEclipticOfTheSourcesPlaces) {
+    // The precise Sun's own equatorial place converts to its own ecliptic place, and back.
+    Ephemeris model = berlinModel();
+    model.setPositionSource(std::make_shared<PrecisePositions>());
+    Coordinate sun;
+    model.sunCoordinate(sun);
+    const auto text = [](double value) {
+        std::ostringstream out;
+        out.precision(17);
+        out << value;
+        return out.str();
+    };
+    const std::string ra = text(sun.rightAscension / 15.0);
+    const double declination = std::remainder(sun.declination, 360.0);  // held in [0, 360)
+    const std::string dec = text(declination);
+    const Json fromEquator =
+        convertJson({"--from", "radec", "--ra", ra.c_str(), "--dec", dec.c_str(), "--precise"});
+    constexpr double kMilliarcsecond = 1.0 / 3600e3;
+    EXPECT_NEAR(angleDifference(fromEquator["ecliptic"]["longitude"], sun.longitude), 0.0,
+                kMilliarcsecond);
+    EXPECT_NEAR(fromEquator["ecliptic"]["latitude"].get<double>(), sun.latitude, kMilliarcsecond);
+
+    const std::string latitude = text(sun.latitude);
+    const std::string longitude = text(sun.longitude);
+    const Json back = convertJson({"--from", "ecliptic", "--ecl-lat", latitude.c_str(), "--ecl-lon",
+                                   longitude.c_str(), "--precise"});
+    EXPECT_NEAR(angleDifference(back["equatorial"]["rightAscension"], sun.rightAscension), 0.0,
+                kMilliarcsecond);
+    EXPECT_NEAR(back["equatorial"]["declination"].get<double>(), declination, kMilliarcsecond);
+
+    // The horizon is the same in both; the almanac's ecliptic (mean obliquity, the nutation in
+    // longitude kept) is some arcseconds away.
+    const Json almanac = convertJson({"--from", "radec", "--ra", ra.c_str(), "--dec", dec.c_str()});
+    EXPECT_EQ(almanac["horizontal"], fromEquator["horizontal"]);
+    const double apart = std::abs(
+        angleDifference(almanac["ecliptic"]["latitude"], fromEquator["ecliptic"]["latitude"]));
+    EXPECT_GT(apart, 0.1 / 3600);
+    EXPECT_LT(apart, 20.0 / 3600);
 }
 
 TEST(ConvertCommand, JsonKeysInOrder) {
