@@ -34,18 +34,33 @@ TimelineBar bar(const Ephemeris& model, const char* title, Ephemeris::AltitudeKi
     return result;
 }
 
+/// The five bars of the model's day, top to bottom.
+std::array<TimelineBar, 5> timelineBars(const Ephemeris& model) {
+    return {bar(model, "Sun", Ephemeris::HorizonAltitude, Ephemeris::Sun, true),
+            bar(model, "Civil Twilight", Ephemeris::CivilTwilight, Ephemeris::Sun, false),
+            bar(model, "Nautical Twilight", Ephemeris::NauticalTwilight, Ephemeris::Sun, false),
+            bar(model, "Astro Twilight", Ephemeris::AstronomicalTwilight, Ephemeris::Sun, false),
+            bar(model, "Moon", Ephemeris::HorizonAltitude, Ephemeris::Moon, true)};
+}
+
 }  // namespace
 
 TimelineContent timelineContent(const Ephemeris& model) {
-    TimelineContent content;
-    content.nowFraction = model.date().fractionOfDay();
-    content.bars = {
-        bar(model, "Sun", Ephemeris::HorizonAltitude, Ephemeris::Sun, true),
-        bar(model, "Civil Twilight", Ephemeris::CivilTwilight, Ephemeris::Sun, false),
-        bar(model, "Nautical Twilight", Ephemeris::NauticalTwilight, Ephemeris::Sun, false),
-        bar(model, "Astro Twilight", Ephemeris::AstronomicalTwilight, Ephemeris::Sun, false),
-        bar(model, "Moon", Ephemeris::HorizonAltitude, Ephemeris::Moon, true)};
-    return content;
+    return {model.date().fractionOfDay(), timelineBars(model)};
+}
+
+TimelineContent TimelineContentMemo::contentFor(const Ephemeris& model) {
+    const EphemerisDate& date = model.date();
+    Day day{{date.yearOfCommonEra(), date.monthOfYear(), date.dayOfMonth()},
+            date.timeZone().name(),
+            model.latitude(),
+            model.longitude(),
+            model.positionSource()};
+    if (day != day_) {
+        bars_ = timelineBars(model);
+        day_ = std::move(day);
+    }
+    return {model.date().fractionOfDay(), bars_};
 }
 
 }  // namespace quenaro

@@ -30,6 +30,8 @@ struct TimelineBar {
     std::optional<double> transitFraction;
     /// The Moon's bar is white, the others yellow.
     bool moon = false;
+
+    bool operator==(const TimelineBar&) const = default;
 };
 
 /// What the timeline shows: the now line and the five bars (Sun, civil, nautical and
@@ -42,5 +44,28 @@ struct TimelineContent {
 /// The timeline of the model's local calendar day, from the model's events of the day
 /// (Ephemeris::dayEvents).
 TimelineContent timelineContent(const Ephemeris& model);
+
+/// timelineContent() for a view that is drawn again and again: the bars of the last call are
+/// kept and used again while the local day, the zone, the place and the source of positions
+/// stay the same, so a moment moved within the day (a drag along the dial) asks the model for
+/// no events.
+class TimelineContentMemo {
+  public:
+    TimelineContent contentFor(const Ephemeris& model);
+
+  private:
+    /// What the day's events depend on.
+    struct Day {
+        std::array<int, 3> yearMonthDay;
+        std::string zoneName;
+        double latitude;
+        double longitude;
+        const void* positionSource;
+        bool operator==(const Day&) const = default;
+    };
+
+    std::optional<Day> day_;
+    std::array<TimelineBar, 5> bars_;
+};
 
 }  // namespace quenaro

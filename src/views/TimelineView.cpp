@@ -19,8 +19,8 @@ void TimelineView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    drawTimeline(*ephemeris_, size(), painter, canvas_,
-                 nightVision(*this) ? TimelineLook::Night : TimelineLook::Day);
+    paintTimeline(memo_.contentFor(*ephemeris_), size(), painter, canvas_,
+                  nightVision(*this) ? TimelineLook::Night : TimelineLook::Day);
 }
 
 }  // namespace quenaro

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "drawing/TimelineContent.h"
 #include "views/QtCanvas.h"
 
 namespace quenaro {
@@ -26,6 +27,7 @@ class TimelineView : public QWidget {
   private:
     const Ephemeris* ephemeris_ = nullptr;
     QtCanvas canvas_;
+    TimelineContentMemo memo_;
 };
 
 }  // namespace quenaro

@@ -263,7 +263,7 @@ void WebAlmanac::drawOrrery(double width, double height) {
 }
 
 void WebAlmanac::drawTimeline(double width, double height, bool night) {
-    draw(timelineDrawing(timelineContent(model_), {width, height}, textMetrics(),
+    draw(timelineDrawing(timelineMemo_.contentFor(model_), {width, height}, textMetrics(),
                          night ? TimelineLook::Night : TimelineLook::Day));
 }
 

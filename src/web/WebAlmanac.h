@@ -9,6 +9,7 @@
 #include "drawing/ChartDrawing.h"
 #include "drawing/ChartInput.h"
 #include "drawing/DialInput.h"
+#include "drawing/TimelineContent.h"
 #include "model/Ephemeris.h"
 
 namespace quenaro {
@@ -131,6 +132,7 @@ class WebAlmanac {
     AstrolabePosition calculatorPosition() const;
 
     Ephemeris model_;
+    TimelineContentMemo timelineMemo_;
     std::string placeName_;
     std::string zoneName_;
     ArmillarySettings chartSettings_;
