@@ -8,7 +8,8 @@
 # - The header-only libraries (Howard Hinnant's date, fast_float) are the host's Debian packages,
 #   seen through a folder of links that holds them alone (the host's /usr/include itself must
 #   stay out of a WebAssembly compilation).
-# - GoogleTest is built from its source (Debian googletest, /usr/src/googletest).
+# - GoogleTest is built from its source (Debian googletest, /usr/src/googletest); the ERFA
+#   routines of the precise source from Debian's source package (cmake/WebErfa.cmake).
 # - Test programs run under Node (NODE_PATH set, fetch off) with the host's file system
 #   (-sNODERAWFS), so the tests read the source tree and the shared data as natively.
 
