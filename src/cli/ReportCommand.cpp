@@ -8,11 +8,10 @@
 #include <string>
 
 #include "base/DiagnosticLog.h"
-#include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
 #include "cli/PreciseFlag.h"
 #include "model/Ephemeris.h"
-#include "model/PositionSource.h"
+#include "model/EphemerisSheet.h"
 
 namespace quenaro {
 
@@ -47,10 +46,8 @@ Subcommand addReportCommand(CLI::App& app) {
                     const DiagnosticLogTo logToOut(out);
                     model.debugreport();
                 }
-                if (const PositionSource* source = model.positionSource()) {
-                    out << printfText("Positions: %s, delta T %.1f s\n",
-                                      std::string(source->name()).c_str(),
-                                      source->deltaTSeconds(model.date().julianDate()));
+                if (model.positionSource() != nullptr) {
+                    out << "Positions: " << positionSourceText(model) << '\n';
                 }
             }};
 }

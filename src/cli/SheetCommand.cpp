@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "base/PrintfText.h"
 #include "cli/ObserverOptions.h"
 #include "cli/PreciseFlag.h"
 #include "model/Ephemeris.h"
@@ -159,12 +158,7 @@ void writeSheet(const Ephemeris& model, bool json, std::ostream& out) {
         out << figuresJson(model, figures, sheetRows(lines)).dump(2) << '\n';
         return;
     }
-    out << sheetText(lines);
-    if (const PositionSource* source = model.positionSource()) {
-        out << printfText("Positions | Source | %s, delta T %.1f s\n",
-                          std::string(source->name()).c_str(),
-                          source->deltaTSeconds(figures.julianDate));
-    }
+    out << sheetText(lines) << sheetText(positionSourceLines(model));
 }
 
 Subcommand addSheetCommand(CLI::App& app) {

@@ -158,6 +158,23 @@ std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) 
     return std::move(sheet).lines();
 }
 
+std::string positionSourceText(const Ephemeris& model) {
+    const PositionSource* source = model.positionSource();
+    if (source == nullptr) {
+        return {};
+    }
+    return printfText("%s, delta T %.1f s", std::string(source->name()).c_str(),
+                      source->deltaTSeconds(model.julianDate()));
+}
+
+std::vector<SheetLine> positionSourceLines(const Ephemeris& model) {
+    if (model.positionSource() == nullptr) {
+        return {};
+    }
+    return {{SheetLine::Kind::Section, "Positions", "", -1},
+            {SheetLine::Kind::Row, "Source", positionSourceText(model), -1}};
+}
+
 std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {
     std::vector<SheetRow> rows;
     std::string section;

@@ -35,6 +35,15 @@ struct SheetLine {
 /// kilometres, else in miles.
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric);
 
+/// What names the model's position source on the sheet and in the report: its name and delta
+/// T at the model's moment ("precise, delta T 69.6 s"); empty while the model's own series
+/// place the bodies.
+std::string positionSourceText(const Ephemeris& model);
+
+/// The sheet's closing section when a position source places the bodies: "Positions" and the
+/// row "Source" reading positionSourceText(); none while the model's own series place them.
+std::vector<SheetLine> positionSourceLines(const Ephemeris& model);
+
 /// A row with the title it stands under: the last section or sub-section title above it.
 struct SheetRow {
     std::string section;
