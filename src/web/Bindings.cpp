@@ -25,6 +25,8 @@ EMSCRIPTEN_BINDINGS(quenaro) {
         .class_function("zoneAt", &WebAlmanac::zoneAt)
         .function("applyLink", &WebAlmanac::applyLink)
         .function("linkDate", &WebAlmanac::linkDate)
+        .function("setPrecise", &WebAlmanac::setPrecise)
+        .function("precise", &WebAlmanac::precise)
         .function("dateText", &WebAlmanac::dateText)
         .function("sheetText", &WebAlmanac::sheetText)
         .function("setChartSettings", &WebAlmanac::setChartSettings)

@@ -4,6 +4,7 @@
 #include "web/WebAlmanac.h"
 
 #include <cmath>
+#include <utility>
 
 #include "base/PrintfText.h"
 #include "catalog/CatalogTables.h"
@@ -13,13 +14,13 @@
 #include "drawing/OrreryContent.h"
 #include "drawing/OrreryDrawing.h"
 #include "drawing/SheetDrawing.h"
-#include "drawing/TimelineContent.h"
 #include "drawing/TimelineDrawing.h"
 #include "model/EphemerisFigures.h"
 #include "model/EphemerisSheet.h"
 #include "model/ObserverPosition.h"
 #include "places/Gazetteer.h"
 #include "places/ZoneLookup.h"
+#include "precise/PrecisePositions.h"
 #include "time/DateOutOfRange.h"
 #include "time/DateText.h"
 #include "web/WebCanvas.h"
@@ -114,6 +115,9 @@ bool WebAlmanac::setPlace(double latitude, double longitude, const std::string& 
     }
     setBestKnownPosition({latitude, longitude});
     model_ = Ephemeris(model_.date(), latitude, longitude);
+    if (positions_) {
+        model_.setPositionSource(positions_);
+    }
     placeName_ = name;
     return true;
 }
@@ -228,8 +232,28 @@ std::string WebAlmanac::dateText() const {
     return mediumDateText(model_.date()) + ", " + shortTimeText(model_.date());
 }
 
+void WebAlmanac::setPrecise(bool precise) {
+    if (precise == this->precise()) {
+        return;
+    }
+    positions_ = precise ? std::make_shared<PrecisePositions>() : nullptr;
+    model_.setPositionSource(positions_);
+}
+
+bool WebAlmanac::precise() const {
+    return positions_ != nullptr;
+}
+
+std::vector<SheetLine> WebAlmanac::sheet() const {
+    std::vector<SheetLine> lines = sheetLines(computeFigures(model_), metric_);
+    for (SheetLine& line : positionSourceLines(model_)) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 std::string WebAlmanac::sheetText() const {
-    return quenaro::sheetText(sheetLines(computeFigures(model_), metric_));
+    return quenaro::sheetText(sheet());
 }
 
 void WebAlmanac::setChartSettings(bool altAz, bool circles, bool ecliptic, bool raDec, bool lines,
@@ -272,10 +296,9 @@ void WebAlmanac::drawChart(double width, double height) {
 }
 
 double WebAlmanac::drawSheet(double width, double height) {
-    const SheetDrawing sheet =
-        sheetDrawing(sheetLines(computeFigures(model_), metric_), {width, height}, textMetrics());
-    draw(sheet.drawing);
-    return sheet.height;
+    const SheetDrawing drawn = sheetDrawing(sheet(), {width, height}, textMetrics());
+    draw(drawn.drawing);
+    return drawn.height;
 }
 
 int WebAlmanac::dialPress(double x, double y, double width) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "calc/AstrolabeEntry.h"
 #include "calc/AstrolabePosition.h"
@@ -11,6 +12,7 @@
 #include "drawing/DialInput.h"
 #include "drawing/TimelineContent.h"
 #include "model/Ephemeris.h"
+#include "model/EphemerisSheet.h"
 
 namespace quenaro {
 
@@ -67,11 +69,18 @@ class WebAlmanac {
     /// The model's moment as wall time in the zone, as a link writes it ("2026-06-21T23:00").
     std::string linkDate() const;
 
+    // The source of positions.
+    /// The Sun, the Moon and the planets from the precise source (as `--precise` on the
+    /// command line), or from the almanac's series (the default); the place and the moment
+    /// stay.
+    void setPrecise(bool precise);
+    bool precise() const;
+
     // Texts.
     /// The model's date in the medium date and short time style ("Dec 7, 2026, 9:08 PM").
     std::string dateText() const;
-    /// The almanac sheet as `quenaro sheet` prints it: one "Section | Label | Value" line a
-    /// row, each ending in a newline.
+    /// The almanac sheet as `quenaro sheet` prints it (with `--precise` when precise): one
+    /// "Section | Label | Value" line a row, each ending in a newline.
     std::string sheetText() const;
 
     // Settings.
@@ -128,10 +137,14 @@ class WebAlmanac {
 
   private:
     void draw(const class Drawing& drawing);
+    /// The sheet's lines, closed by the section naming the position source when one is set.
+    std::vector<SheetLine> sheet() const;
     /// The position of the calculator's entry at the model's moment and place.
     AstrolabePosition calculatorPosition() const;
 
     Ephemeris model_;
+    /// The position source the model takes; null for the almanac's series.
+    std::shared_ptr<const PositionSource> positions_;
     TimelineContentMemo timelineMemo_;
     std::string placeName_;
     std::string zoneName_;

@@ -36,11 +36,11 @@ describe('settings read as the desktop reads them', () => {
     assert.deepEqual(defaults, {
       ShowAltAz: true, ShowEcliptic: true, ShowRaDec: true, ShowConstellationLines: true,
       ShowMinMagnitude: 4.5, ShowCircles: false, Audience: 0, Metric: true,
-      UsePlaceTimeZone: false, NightMode: false, SheetAsText: false,
+      UsePlaceTimeZone: false, NightMode: false, SheetAsText: false, Positions: 'Almanac',
     });
   });
 
-  /** @type {[string, string, string, boolean | number][]} */
+  /** @type {[string, string, string, boolean | number | string][]} */
   const cases = [
     // key, stored text, what it reads, as
     ['ShowAltAz', 'false', 'stored', false],
@@ -67,6 +67,11 @@ describe('settings read as the desktop reads them', () => {
     ['Audience', '1e0', 'default', 0],
     ['Metric', 'false', 'stored', false],
     ['UsePlaceTimeZone', 'true', 'stored', true],
+    ['Positions', 'Precise', 'stored', 'Precise'],
+    ['Positions', ' precise ', 'stored', 'Precise'],
+    ['Positions', 'Almanac', 'stored', 'Almanac'],
+    ['Positions', 'Exact', 'default', 'Almanac'],
+    ['Positions', '1', 'default', 'Almanac'],
   ];
   for (const [key, text, reads, value] of cases) {
     test(`${key} = "${text}" reads the ${reads} value`, () => {
@@ -93,21 +98,26 @@ describe('settings read as the desktop reads them', () => {
     assert.equal(writeSetting(storage, '', 'ShowMinMagnitude', Number.NaN), false);
     assert.equal(writeSetting(storage, '', 'Audience', 2.5), false);
     assert.equal(writeSetting(storage, '', 'ShowAltAz', 1), false);
+    assert.equal(writeSetting(storage, '', 'Audience', '1'), false);
+    assert.equal(writeSetting(storage, '', 'Positions', 'precise'), false);
+    assert.equal(writeSetting(storage, '', 'Positions', true), false);
     assert.equal(storage.values.size, 0);
     assert.equal(writeSetting(storage, '', 'ShowMinMagnitude', 6.5), true);
     assert.equal(writeSetting(storage, '', 'Audience', 1), true);
     assert.equal(writeSetting(storage, '', 'ShowAltAz', false), true);
+    assert.equal(writeSetting(storage, '', 'Positions', 'Precise'), true);
     const read = readSettings(storage, '');
-    assert.deepEqual([read.ShowMinMagnitude, read.Audience, read.ShowAltAz], [6.5, 1, false]);
+    assert.deepEqual([read.ShowMinMagnitude, read.Audience, read.ShowAltAz, read.Positions],
+      [6.5, 1, false, 'Precise']);
   });
 
   test('Restore Defaults clears the preferences and keeps night mode and the zone choice', () => {
     const storage = new MemoryStorage({ ShowAltAz: 'false', Audience: '2', Metric: 'false',
-      NightMode: 'true', UsePlaceTimeZone: 'true' });
+      Positions: 'Precise', NightMode: 'true', UsePlaceTimeZone: 'true' });
     restoreDefaults(storage);
     const read = readSettings(storage, 'de');
-    assert.deepEqual([read.ShowAltAz, read.Audience, read.Metric, read.NightMode,
-      read.UsePlaceTimeZone], [true, 0, true, true, true]);
+    assert.deepEqual([read.ShowAltAz, read.Audience, read.Metric, read.Positions, read.NightMode,
+      read.UsePlaceTimeZone], [true, 0, true, 'Almanac', true, true]);
   });
 
   /** @type {[Record<string, string>, boolean][]} */

@@ -564,7 +564,8 @@ describe('night mode and settings', () => {
         return values;
       };
       assert.deepEqual(await shown(), ['ShowAltAz', 'ShowCircles', 'ShowRaDec',
-        'ShowConstellationLines', 'ShowMinMagnitude=6.5', 'Audience=2', 'Metric=false']);
+        'ShowConstellationLines', 'ShowMinMagnitude=6.5', 'Audience=2', 'Metric=false',
+        'Positions=Almanac']);
       assert.ok(await page.$eval('html', (e) => e.classList.contains('night')));
       assert.equal(await page.$eval('#night-button', (e) => e.getAttribute('aria-pressed')), 'true');
       assert.ok(await page.$eval('#sheet', (e) => e.classList.contains('as-text')));
@@ -580,8 +581,58 @@ describe('night mode and settings', () => {
         localStorage.setItem('quenaro.NightMode', 'NaN');
       });
       assert.deepEqual(await shown(), ['ShowAltAz', 'ShowRaDec', 'ShowConstellationLines',
-        'ShowMinMagnitude=4.5', 'Audience=0', 'Metric=false']);
+        'ShowMinMagnitude=4.5', 'Audience=0', 'Metric=false', 'Positions=Almanac']);
       assert.equal(await page.$eval('html', (e) => e.classList.contains('night')), false);
+    } finally {
+      await page.close();
+    }
+  });
+});
+
+describe('the source of positions', () => {
+  test('Precise redraws the sheet from the precise source as quenaro sheet --precise prints it; ' +
+      'it persists, and a bad stored value reads Almanac', async () => {
+    const moment = ['--date', '2026-12-07T21:08', '--tz', 'Europe/Berlin', '--lat', '52.5', '--lon', '13.4'];
+    const [almanacSheet, preciseSheet] = await Promise.all([
+      run(NATIVE_BIN, ['sheet', ...moment]), run(NATIVE_BIN, ['sheet', '--precise', ...moment])]);
+    assert.match(preciseSheet.stdout, /\nPositions \| Source \| precise, delta T 69\.\d s\n$/);
+    const page = await phonePage(site.browser);
+    try {
+      await page.evaluateOnNewDocument(() => localStorage.setItem('quenaro.Metric', 'true'));
+      await openPage(page, at('date=2026-12-07T21:08&tz=Europe/Berlin&lat=52.5&lon=13.4&view=sheet'));
+      /** The sheet's text rows, the source the almanac takes and the choice shown. */
+      const state = async () => {
+        await nextFrame(page);
+        const text = await page.$$eval('#sheet-table tbody tr', (rows) => rows.map((row) =>
+          `${[...row.querySelectorAll('td')].map((cell) => cell.textContent).join(' | ')}\n`).join(''));
+        await page.click('#prefs-button');
+        const choice = await page.$eval('input[name="Positions"]:checked', (e) =>
+          /** @type {HTMLInputElement} */ (e).value);
+        await page.keyboard.press('Escape');
+        return { text, precise: await almanac(page, 'precise'), choice,
+          stored: await page.evaluate(() => localStorage.getItem('quenaro.Positions')) };
+      };
+      assert.deepEqual(await state(), { text: almanacSheet.stdout, precise: false,
+        choice: 'Almanac', stored: null });
+      const drawnBefore = await canvasDigest(page, 'sheet-canvas');
+
+      await page.click('#prefs-button');
+      await page.click('input[name="Positions"][value="Precise"]');
+      await page.keyboard.press('Escape');
+      assert.deepEqual(await state(), { text: preciseSheet.stdout, precise: true,
+        choice: 'Precise', stored: 'Precise' });
+      assert.notEqual(await canvasDigest(page, 'sheet-canvas'), drawnBefore, 'the sheet is drawn anew');
+
+      await page.reload();
+      await waitReady(page);
+      assert.deepEqual(await state(), { text: preciseSheet.stdout, precise: true,
+        choice: 'Precise', stored: 'Precise' });
+
+      await page.evaluate(() => localStorage.setItem('quenaro.Positions', 'Exact'));
+      await page.reload();
+      await waitReady(page);
+      assert.deepEqual(await state(), { text: almanacSheet.stdout, precise: false,
+        choice: 'Almanac', stored: 'Exact' });
     } finally {
       await page.close();
     }

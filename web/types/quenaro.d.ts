@@ -26,6 +26,9 @@ export interface Almanac {
                    lines: boolean, minimumMagnitude: number): void;
   setAudience(audience: number): void;
   setMetric(metric: boolean): void;
+  /** The bodies from the precise source (true) or the almanac's series. */
+  setPrecise(precise: boolean): void;
+  precise(): boolean;
 
   drawOrrery(width: number, height: number): void;
   drawTimeline(width: number, height: number, night: boolean): void;

@@ -231,9 +231,10 @@ export class App {
     if (!this.almanac.setZone(zone)) this.almanac.setZone(device);
   }
 
-  /** Gives the views the settings and turns night mode on or off. */
+  /** Gives the almanac and the views the settings and turns night mode on or off. */
   applySettings() {
     const s = this.settings;
+    this.almanac.setPrecise(s.Positions === 'Precise');
     this.almanac.setChartSettings(s.ShowAltAz, s.ShowCircles, s.ShowEcliptic, s.ShowRaDec,
       s.ShowConstellationLines, s.ShowMinMagnitude);
     this.almanac.setAudience(s.Audience);
@@ -247,7 +248,7 @@ export class App {
   /**
    * Stores a setting and shows it at once; the choice of zone moves the figures to that zone.
    * @param {keyof Settings} key
-   * @param {boolean | number} value
+   * @param {import('./settings.js').SettingValue} value
    */
   setSetting(key, value) {
     if (!writeSetting(this.storage, this.locale, key, value)) return;

@@ -279,7 +279,8 @@ export function attachPreferences(app) {
     if (!(/** @type {readonly string[]} */ (PREFERENCE_KEYS)).includes(key)) return;
     if (field.type === 'radio' && !field.checked) return;
     const value = field.type === 'checkbox' ? field.checked
-      : key === 'Metric' ? field.value === 'true' : Number(field.value);
+      : key === 'Metric' ? field.value === 'true'
+        : key === 'Positions' ? field.value : Number(field.value);
     app.setSetting(key, value);
     fill();
   });

@@ -10,8 +10,13 @@ export const PREFIX = 'quenaro.';
  * @typedef {{kind: 'bool', fallback: boolean}} BoolKey
  * @typedef {{kind: 'number', fallback: number, smallest: number, largest: number}} NumberKey
  * @typedef {{kind: 'int', fallback: number, smallest: number, largest: number}} IntKey
- * @typedef {BoolKey | NumberKey | IntKey} KeyRule
+ * @typedef {{kind: 'choice', fallback: string, choices: readonly string[]}} ChoiceKey
+ * @typedef {BoolKey | NumberKey | IntKey | ChoiceKey} KeyRule
+ * @typedef {boolean | number | string} SettingValue
  */
+
+/** The sources of the bodies' positions: the almanac's series, or the precise source. */
+export const POSITION_SOURCES = /** @type {const} */ (['Almanac', 'Precise']);
 
 /** Regions whose people measure the Moon's distance in miles. */
 const MILE_REGIONS = new Set(['US', 'LR', 'MM', 'GB']);
@@ -43,6 +48,7 @@ export function settingRules(locale) {
     UsePlaceTimeZone: { kind: 'bool', fallback: false },
     NightMode: { kind: 'bool', fallback: false },
     SheetAsText: { kind: 'bool', fallback: false },
+    Positions: { kind: 'choice', fallback: 'Almanac', choices: POSITION_SOURCES },
   };
 }
 
@@ -59,6 +65,7 @@ export function settingRules(locale) {
  * @property {boolean} UsePlaceTimeZone times in the place's own zone, else the device's
  * @property {boolean} NightMode
  * @property {boolean} SheetAsText the sheet shown as text instead of its drawing
+ * @property {typeof POSITION_SOURCES[number]} Positions where the bodies' positions come from
  */
 
 /**
@@ -110,14 +117,26 @@ export function readInt(text) {
 }
 
 /**
+ * A stored choice: one of the choices (any case, blanks around) in its own spelling, else none.
+ * @param {readonly string[]} choices
+ * @param {string} text
+ * @returns {string | undefined}
+ */
+export function readChoice(choices, text) {
+  const word = text.trim().toLowerCase();
+  return choices.find((choice) => choice.toLowerCase() === word);
+}
+
+/**
  * What a key's stored text reads as under its rule: the value, or none when it is not of the
  * key's kind or outside its range.
  * @param {KeyRule} rule
  * @param {string} text
- * @returns {boolean | number | undefined}
+ * @returns {SettingValue | undefined}
  */
 export function readStored(rule, text) {
   if (rule.kind === 'bool') return readBool(text);
+  if (rule.kind === 'choice') return readChoice(rule.choices, text);
   const value = rule.kind === 'number' ? readNumber(text) : readInt(text);
   if (value === undefined || value < rule.smallest || value > rule.largest) return undefined;
   return value;
@@ -133,7 +152,7 @@ export function readStored(rule, text) {
  */
 export function readSettings(storage, locale, warn = () => {}) {
   const rules = settingRules(locale);
-  /** @type {Record<string, boolean | number>} */
+  /** @type {Record<string, SettingValue>} */
   const values = {};
   for (const [key, rule] of Object.entries(rules)) {
     const text = storage.getItem(PREFIX + key);
@@ -151,13 +170,12 @@ export function readSettings(storage, locale, warn = () => {}) {
  * @param {Pick<Storage, 'setItem'>} storage
  * @param {string} locale
  * @param {keyof Settings} key
- * @param {boolean | number} value
+ * @param {SettingValue} value
  * @returns {boolean} whether it was stored
  */
 export function writeSetting(storage, locale, key, value) {
   const rule = settingRules(locale)[key];
-  if (rule === undefined || readStored(rule, String(value)) === undefined) return false;
-  if ((rule.kind === 'bool') !== (typeof value === 'boolean')) return false;
+  if (rule === undefined || readStored(rule, String(value)) !== value) return false;
   storage.setItem(PREFIX + key, String(value));
   return true;
 }
@@ -165,7 +183,7 @@ export function writeSetting(storage, locale, key, value) {
 /** The keys the preferences screen sets, which Restore Defaults removes. */
 export const PREFERENCE_KEYS = /** @type {const} */ ([
   'ShowAltAz', 'ShowCircles', 'ShowEcliptic', 'ShowRaDec', 'ShowConstellationLines',
-  'ShowMinMagnitude', 'Audience', 'Metric',
+  'ShowMinMagnitude', 'Audience', 'Metric', 'Positions',
 ]);
 
 /**
