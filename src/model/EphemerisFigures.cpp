@@ -154,6 +154,10 @@ EphemerisFigures computeFigures(const Ephemeris& model) {
     EphemerisFigures figures(model.date());
     figures.timeZoneName = model.date().timeZone().name();
     figures.julianDate = model.date().julianDate();
+    if (const PositionSource* source = model.positionSource()) {
+        figures.positions = PositionSourceFigures{std::string(source->name()),
+                                                  source->deltaTSeconds(figures.julianDate)};
+    }
     figures.latitudeDegrees = model.latitude();
     figures.longitudeDegrees = model.longitude();
     figures.siderealTime = {model.localMeanSiderealTime(), model.localApparentSiderealTime(),

@@ -145,6 +145,14 @@ void planetSection(SheetBuilder& sheet, const PlanetFigures& planet) {
     sheet.riseTransitSet(planet.times);
 }
 
+/// Only for a model with a position source: which one placed the bodies, and the Delta T it
+/// added to the moment ("precise, delta T 69.6 s").
+void positionsSection(SheetBuilder& sheet, const PositionSourceFigures& source) {
+    sheet.section("Positions", -1);
+    sheet.row("Source",
+              printfText("%s, delta T %.1f s", source.name.c_str(), source.deltaTSeconds));
+}
+
 }  // namespace
 
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) {
@@ -154,6 +162,9 @@ std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) 
     moonSection(sheet, figures.moon, metric);
     for (const PlanetFigures& planet : figures.planets) {
         planetSection(sheet, planet);
+    }
+    if (figures.positions) {
+        positionsSection(sheet, *figures.positions);
     }
     return std::move(sheet).lines();
 }

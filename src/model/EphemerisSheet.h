@@ -27,10 +27,11 @@ struct SheetLine {
 /// Greenwich times and sidereal times, the place), "Sun" (position, distance, rise, transit,
 /// set and their azimuths, length of day, twilights), "Moon" (position, distance, rise,
 /// transit, set, age and phase) and Mercury, Venus, Mars, Jupiter and Saturn (position, rise,
-/// transit, set). Dates and times are read in the zone of the figures' date; an event on
-/// another calendar day than that date shows its month and day after the time ("3:54 AM
-/// (Jan 26)"): rise and set belong to the pass that culminates on the day, so a rise can fall
-/// the evening before and a set the morning after. An event that cannot be calculated, and an angle
+/// transit, set), and for figures from a position source "Positions" (the row "Source":
+/// "precise, delta T 69.6 s"). Dates and times are read in the zone of the figures' date; an event
+/// on another calendar day than that date shows its month and day after the time ("3:54 AM (Jan
+/// 26)"): rise and set belong to the pass that culminates on the day, so a rise can fall the
+/// evening before and a set the morning after. An event that cannot be calculated, and an angle
 /// that cannot be shown, reads kNoAngleText ("—"). `metric` gives the Moon's distance in
 /// kilometres, else in miles.
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric);
