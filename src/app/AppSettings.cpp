@@ -26,8 +26,18 @@ struct RegisteredDefault {
     double largest = std::numeric_limits<double>::infinity();
 };
 
-const std::array<RegisteredDefault, 10>& registeredDefaults() {
-    static const std::array<RegisteredDefault, 10> table = {{
+/// The Positions setting's choices as the file holds them.
+struct PositionsText {
+    PositionsChoice choice;
+    QLatin1String text;
+};
+constexpr std::array<PositionsText, 2> kPositionsTexts{{
+    {PositionsChoice::Almanac, QLatin1String("almanac")},
+    {PositionsChoice::Precise, QLatin1String("precise")},
+}};
+
+const std::array<RegisteredDefault, 11>& registeredDefaults() {
+    static const std::array<RegisteredDefault, 11> table = {{
         {kFacingKey, false},
         {kShowAltAzKey, true},
         {kShowEclipticKey, true},
@@ -38,6 +48,7 @@ const std::array<RegisteredDefault, 10>& registeredDefaults() {
         {kFollowLocationKey, true},
         {kUsePlaceTimeZoneKey, false},
         {kNightModeKey, false},
+        {kPositionsKey, QString(kPositionsTexts[0].text)},
     }};
     return table;
 }
@@ -68,6 +79,17 @@ std::optional<bool> readBool(const QVariant& stored) {
     }
     if (text == QLatin1String("false") || text == QLatin1String("0")) {
         return false;
+    }
+    return std::nullopt;
+}
+
+/// A stored Positions choice: one of its texts, in any case, as INI files hold it.
+std::optional<PositionsChoice> readPositions(const QVariant& stored) {
+    const QString text = stored.toString().trimmed();
+    for (const PositionsText& entry : kPositionsTexts) {
+        if (text.compare(entry.text, Qt::CaseInsensitive) == 0) {
+            return entry.choice;
+        }
     }
     return std::nullopt;
 }
@@ -206,6 +228,25 @@ int AppSettings::intValue(const QString& key) const {
         logIgnored(key, stored);
     }
     return registeredDefault(key).toInt();
+}
+
+PositionsChoice AppSettings::positions() const {
+    if (store_->contains(kPositionsKey)) {
+        const QVariant stored = store_->value(kPositionsKey);
+        if (const std::optional<PositionsChoice> choice = readPositions(stored)) {
+            return *choice;
+        }
+        logIgnored(kPositionsKey, stored);
+    }
+    return *readPositions(registeredDefault(kPositionsKey));
+}
+
+void AppSettings::setPositions(PositionsChoice choice) {
+    for (const PositionsText& entry : kPositionsTexts) {
+        if (entry.choice == choice) {
+            store(kPositionsKey, QString(entry.text));
+        }
+    }
 }
 
 void AppSettings::setBoolValue(const QString& key, bool value) {

@@ -20,14 +20,22 @@ namespace quenaro {
 inline constexpr double kBrightestMagnitudeLimit = 1.0;
 inline constexpr double kFaintestMagnitudeLimit = 6.5;
 
+/// The Positions setting: the source that places the Sun, the Moon and the planets.
+enum class PositionsChoice {
+    /// The almanac's own series (stored as "almanac").
+    Almanac,
+    /// The precise source (stored as "precise").
+    Precise,
+};
+
 /// The user's settings: the platform's per-user store read through the table of registered
 /// defaults, so a key that is absent, or holds a value of the wrong kind, a non-finite number
 /// or a number outside its key's range, reads its default.
 /// Keys (named by the constants of SettingsKeys.h) and defaults:
 ///   Facing false, ShowAltAz true, ShowEcliptic true, ShowRaDec true,
 ///   ShowConstellationLines true, ShowMinMagnitude 4.5 (float, 1 to 6.5), ShowCircles false,
-///   FollowLocation true, UsePlaceTimeZone false, NightMode false; Audience (integer) reads 0
-///   when absent.
+///   FollowLocation true, UsePlaceTimeZone false, NightMode false, Positions "almanac" (or
+///   "precise"); Audience (integer) reads 0 when absent.
 /// The place is stored as LastLat, LastLon (degrees), PlaceName and PlaceZone.
 /// A file that shows damage (settingsFileDamage) is copied aside as
 /// "<file>.damaged-<yyyyMMdd-HHmmss>" when opened, before anything rewrites it, and its stored
@@ -65,6 +73,12 @@ class AppSettings : public QObject {
     /// Removes the stored value, so the key reads its registered default again; announced
     /// like a change.
     void resetValue(const QString& key);
+
+    /// The Positions setting: the stored "almanac" or "precise" (in any case), else the
+    /// registered default, Almanac.
+    PositionsChoice positions() const;
+    /// Stores the Positions setting, written out and announced as by the other setters.
+    void setPositions(PositionsChoice choice);
 
     /// The stored place, read all-or-nothing: none when LastLat and LastLon are not both
     /// stored as finite numbers within [-90, 90] and [-180, 180] (a diagnostic-log line says

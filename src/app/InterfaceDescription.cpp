@@ -26,6 +26,7 @@
 #include "calc/AstrolabeScreen.h"
 #include "model/Ephemeris.h"
 #include "model/ObserverPosition.h"
+#include "precise/PrecisePositions.h"
 #include "views/ArmillaryView.h"
 #include "views/EphemerisSheetPainter.h"
 #include "views/EphemerisView.h"
@@ -106,8 +107,9 @@ std::optional<ExportedView> currentExportedView(const Interface& ui, const AppSe
     return std::nullopt;
 }
 
-/// The place (from the settings; the location service starts when it is followed) and the
-/// one model: now, at the best known place (the location has just set it).
+/// The place (from the settings; the location service starts when it is followed), the
+/// one model: now, at the best known place (the location has just set it), and the precise
+/// source the delegate gives it when the Positions setting chooses it.
 void makePlaceAndModel(Interface& ui, AppSettings& settings, const InterfaceOptions& options) {
     ui.currentLocation = std::make_unique<CurrentLocation>(settings, options.makeSource);
     const GeographicPosition position = bestKnownPosition();
@@ -115,6 +117,7 @@ void makePlaceAndModel(Interface& ui, AppSettings& settings, const InterfaceOpti
         options.clock ? options.clock() : EphemerisDate().timeIntervalSinceReferenceDate();
     ui.ephemeris = std::make_unique<Ephemeris>(EphemerisDate(now), position.latitudeDegrees,
                                                position.longitudeDegrees);
+    ui.precisePositions = std::make_shared<PrecisePositions>();
 }
 
 /// The four views of the model, each with its settings: the orrery dial, the star chart, the
@@ -187,6 +190,7 @@ void makeDelegate(Interface& ui, AppSettings& settings, const Screens& screens,
     outlets.placeButton = ui.orreryScreen->placeButton();
     outlets.currentLocation = ui.currentLocation.get();
     outlets.settings = &settings;
+    outlets.precisePositions = ui.precisePositions;
     ui.delegate = std::make_unique<QuenaroAppDelegate>(outlets, options.clock);
     QObject::connect(ui.delegate.get(), &QuenaroAppDelegate::modelChanged, ui.astrolabeCalc,
                      &AstrolabeCalc::showCalcResults);

@@ -27,6 +27,8 @@ struct Interface {
 
     std::unique_ptr<CurrentLocation> currentLocation;
     std::unique_ptr<Ephemeris> ephemeris;
+    /// The one precise source, which the model holds while the Positions setting chooses it.
+    std::shared_ptr<const PositionSource> precisePositions;
     std::unique_ptr<QuenaroWindow> window;  // owns the screens, views and pickers
     std::unique_ptr<QuenaroAppDelegate> delegate;
     /// For tests and the application entry: parts of the window.

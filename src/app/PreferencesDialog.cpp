@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "app/AppSettings.h"
 #include "app/SettingsKeys.h"
@@ -47,7 +48,8 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
       settings_(settings),
       magnitude_(new QSlider(Qt::Horizontal, this)),
       magnitudeText_(new QLabel(this)),
-      audience_(new QButtonGroup(this)) {
+      audience_(new QButtonGroup(this)),
+      positions_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("preferencesDialog"));
     setWindowTitle(tr("Preferences"));
 
@@ -105,6 +107,26 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
         }
     });
 
+    auto* sources = new QGroupBox(tr("Positions of the Sun, the Moon and the planets"), this);
+    auto* sourcesLayout = new QVBoxLayout(sources);
+    const std::array<std::tuple<PositionsChoice, QString, QString>, 2> choices{{
+        {PositionsChoice::Almanac, tr("Almanac"), tr("The almanac's own series")},
+        {PositionsChoice::Precise, tr("Precise"),
+         tr("VSOP87B and ELP/MPP02 at TT = UT + delta T, within half an arcsecond from 1960 "
+            "to 2060; the sheet names the source and delta T")},
+    }};
+    for (const auto& [choice, title, tip] : choices) {
+        auto* button = new QRadioButton(title, sources);
+        button->setToolTip(tip);
+        positions_->addButton(button, static_cast<int>(choice));
+        sourcesLayout->addWidget(button);
+    }
+    connect(positions_, &QButtonGroup::idToggled, this, [this](int choice, bool checked) {
+        if (checked) {
+            settings_.setPositions(static_cast<PositionsChoice>(choice));
+        }
+    });
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     restoreDefaults_ = buttons->addButton(QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -113,6 +135,7 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chart);
     layout->addWidget(dial);
+    layout->addWidget(sources);
     layout->addWidget(buttons);
     showSettings();
 }
@@ -130,6 +153,10 @@ QAbstractButton* PreferencesDialog::audienceButton(AudienceChoice choice) const 
     return audience_->button(choice);
 }
 
+QAbstractButton* PreferencesDialog::positionsButton(PositionsChoice choice) const {
+    return positions_->button(static_cast<int>(choice));
+}
+
 void PreferencesDialog::showSettings() {
     for (std::size_t index = 0; index < kLayers.size(); ++index) {
         const QSignalBlocker quiet(layers_[index]);
@@ -141,12 +168,16 @@ void PreferencesDialog::showSettings() {
     }
     showMagnitude(magnitude_->value());
     const int audience = settings_.intValue(kAudienceKey);
-    const QSignalBlocker quiet(audience_);
-    audience_
-        ->button(audience == kAudienceJulianDate || audience == kAudiencePlanetaryHours
-                     ? audience
-                     : kAudienceDateOnly)
-        ->setChecked(true);
+    {
+        const QSignalBlocker quiet(audience_);
+        audience_
+            ->button(audience == kAudienceJulianDate || audience == kAudiencePlanetaryHours
+                         ? audience
+                         : kAudienceDateOnly)
+            ->setChecked(true);
+    }
+    const QSignalBlocker quiet(positions_);
+    positionsButton(settings_.positions())->setChecked(true);
 }
 
 void PreferencesDialog::showMagnitude(int tenths) {
@@ -160,6 +191,7 @@ void PreferencesDialog::restoreDefaults() {
     }
     settings_.resetValue(kShowMinMagnitudeKey);
     settings_.resetValue(kAudienceKey);
+    settings_.resetValue(kPositionsKey);
     showSettings();
 }
 

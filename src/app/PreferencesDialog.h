@@ -12,6 +12,7 @@ class QSlider;
 namespace quenaro {
 
 class AppSettings;
+enum class PositionsChoice;
 
 /// The Audience setting: what the orrery dial writes in its centre and corner.
 enum AudienceChoice : int {
@@ -24,7 +25,8 @@ enum AudienceChoice : int {
 };
 
 /// The preferences: what the star chart draws (its five layers and the faintest stars, a
-/// magnitude from 1 to 6.5 in tenths) and what the dial's centre and corner show (Audience).
+/// magnitude from 1 to 6.5 in tenths), what the dial's centre and corner show (Audience) and
+/// which source places the Sun, the Moon and the planets (Positions: Almanac or Precise).
 /// Every change is written to the settings at once, whose change notification reaches the
 /// views; Restore Defaults returns these settings to their registered defaults. Facing is
 /// not offered: nothing drawn depends on it.
@@ -41,6 +43,8 @@ class PreferencesDialog : public QDialog {
     QSlider* magnitudeSlider() const { return magnitude_; }
     /// The choice of Audience (kAudienceJulianDate ...).
     QAbstractButton* audienceButton(AudienceChoice choice) const;
+    /// The choice of Positions.
+    QAbstractButton* positionsButton(PositionsChoice choice) const;
     QAbstractButton* restoreDefaultsButton() const { return restoreDefaults_; }
 
   private:
@@ -54,6 +58,7 @@ class PreferencesDialog : public QDialog {
     QSlider* magnitude_;
     QLabel* magnitudeText_;
     QButtonGroup* audience_;
+    QButtonGroup* positions_;
     QAbstractButton* restoreDefaults_ = nullptr;
 };
 

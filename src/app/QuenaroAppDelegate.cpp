@@ -52,6 +52,7 @@ void QuenaroAppDelegate::applicationDidFinishLaunching() {
     // The place is known (the interface description made the location first).
     followZone();
     showPlace();
+    followPositions();
 
     // The sheet into its scroll view, a page of 320 x 1500 points.
     QWidget* sheet = outlets_.ephemerisView;
@@ -227,9 +228,18 @@ void QuenaroAppDelegate::setUsePlaceTimeZone(bool usePlaceZone) {
 void QuenaroAppDelegate::settingChanged(const QString& key) {
     if (key == kNightModeKey) {
         nightMode_.setEnabled(outlets_.settings->boolValue(kNightModeKey));
-    } else {
-        redrawViews();
+        return;
     }
+    if (key == kPositionsKey) {
+        followPositions();
+    }
+    redrawViews();
+}
+
+void QuenaroAppDelegate::followPositions() {
+    outlets_.ephemeris->setPositionSource(outlets_.settings->positions() == PositionsChoice::Precise
+                                              ? outlets_.precisePositions
+                                              : nullptr);
 }
 
 void QuenaroAppDelegate::redrawViews() {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "app/NightMode.h"
 #include "app/PlaceWithOrigin.h"
@@ -18,11 +19,13 @@ class AppSettings;
 class CurrentLocation;
 class DateTimePicker;
 class Ephemeris;
+class PositionSource;
 
 /// The shell of the application: keeps the one shared model on the current minute by a
 /// 2-second clock tick, re-dates it from the date and time pickers or a drag on the dial,
-/// moves it when the place changes, and after every change asks the four views to redraw
-/// (orrery, armillary sphere, timeline, sheet, in that order). Main thread only.
+/// moves it when the place changes, gives it the position source the Positions setting
+/// chooses, and after every change asks the four views to redraw (orrery, armillary sphere,
+/// timeline, sheet, in that order). Main thread only.
 class QuenaroAppDelegate : public QObject {
     Q_OBJECT
 
@@ -50,15 +53,18 @@ class QuenaroAppDelegate : public QObject {
         QAbstractButton* placeButton = nullptr;
         CurrentLocation* currentLocation = nullptr;
         AppSettings* settings = nullptr;
+        /// The precise source the model takes while the Positions setting reads Precise.
+        std::shared_ptr<const PositionSource> precisePositions;
     };
 
     /// `clock` gives the current moment in seconds since 2001-01-01 00:00:00 GMT; without
     /// one the system clock is used.
     QuenaroAppDelegate(const Outlets& outlets, Clock clock = {}, QObject* parent = nullptr);
 
-    /// The start-up steps: wraps the sheet in its scroll view, installs the three tabs,
-    /// starts the clock tick, turns night vision on when the NightMode setting asks for it,
-    /// shows the window and follows the place.
+    /// The start-up steps: gives the model the position source the Positions setting
+    /// chooses, wraps the sheet in its scroll view, installs the three tabs, starts the clock
+    /// tick, turns night vision on when the NightMode setting asks for it, shows the window and
+    /// follows the place.
     void applicationDidFinishLaunching();
 
     /// True once the user has set a date or time with a picker (the tick then leaves the
@@ -97,9 +103,9 @@ class QuenaroAppDelegate : public QObject {
     /// Shows the astrolabe calculator's screen in front, ready for typing.
     void showAstrolabe();
     /// A setting has changed (the settings' change notification): NightMode turns night
-    /// vision on or off for the whole application; any other key redraws the views, which
-    /// read what they draw with anew (the interface description gives the star chart its
-    /// settings first).
+    /// vision on or off for the whole application; Positions gives the model its source (or
+    /// takes it away) and redraws; any other key redraws the views, which read what they draw
+    /// with anew (the interface description gives the star chart its settings first).
     void settingChanged(const QString& key);
 
   signals:
@@ -114,6 +120,9 @@ class QuenaroAppDelegate : public QObject {
     /// Re-reads the model's date in the zone in use when that zone has changed.
     void followZone();
     void showPlace();
+    /// Gives the model the precise source when the Positions setting reads Precise, else
+    /// none (its own series).
+    void followPositions();
     EphemerisDate now() const;
 
     Outlets outlets_;

@@ -25,6 +25,9 @@ inline constexpr QLatin1String kFollowLocationKey{"FollowLocation"};
 inline constexpr QLatin1String kUsePlaceTimeZoneKey{"UsePlaceTimeZone"};
 /// Red on black (bool, default false).
 inline constexpr QLatin1String kNightModeKey{"NightMode"};
+/// Which source places the Sun, the Moon and the planets: "almanac" (the almanac's own
+/// series, the default) or "precise" (the precise source).
+inline constexpr QLatin1String kPositionsKey{"Positions"};
 /// The place, written together: latitude and longitude in degrees, the name, the IANA zone.
 inline constexpr QLatin1String kLastLatKey{"LastLat"};
 inline constexpr QLatin1String kLastLonKey{"LastLon"};

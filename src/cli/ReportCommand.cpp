@@ -46,8 +46,8 @@ Subcommand addReportCommand(CLI::App& app) {
                     const DiagnosticLogTo logToOut(out);
                     model.debugreport();
                 }
-                if (model.positionSource() != nullptr) {
-                    out << "Positions: " << positionSourceText(model) << '\n';
+                if (const auto source = positionSourceFigures(model)) {
+                    out << "Positions: " << positionSourceText(*source) << '\n';
                 }
             }};
 }

@@ -109,15 +109,14 @@ Json planetJson(const PlanetFigures& planet) {
                 {"set", instant(planet.times.set)}};
 }
 
-Json figuresJson(const Ephemeris& model, const EphemerisFigures& figures,
-                 const std::vector<SheetRow>& rows) {
+Json figuresJson(const EphemerisFigures& figures, const std::vector<SheetRow>& rows) {
     Json json;
     json["date"] = isoDateText(figures.date);
     json["timeZone"] = figures.timeZoneName;
     json["julianDate"] = number(figures.julianDate);
-    if (const PositionSource* source = model.positionSource()) {
-        json["positions"] = source->name();
-        json["deltaT"] = number(source->deltaTSeconds(figures.julianDate));
+    if (figures.positions) {
+        json["positions"] = figures.positions->name;
+        json["deltaT"] = number(figures.positions->deltaTSeconds);
     }
     json["latitude"] = number(figures.latitudeDegrees);
     json["longitude"] = number(figures.longitudeDegrees);
@@ -155,10 +154,10 @@ void writeSheet(const Ephemeris& model, bool json, std::ostream& out) {
     const EphemerisFigures figures = computeFigures(model);
     const std::vector<SheetLine> lines = sheetLines(figures, kMetric);
     if (json) {
-        out << figuresJson(model, figures, sheetRows(lines)).dump(2) << '\n';
+        out << figuresJson(figures, sheetRows(lines)).dump(2) << '\n';
         return;
     }
-    out << sheetText(lines) << sheetText(positionSourceLines(model));
+    out << sheetText(lines);
 }
 
 Subcommand addSheetCommand(CLI::App& app) {

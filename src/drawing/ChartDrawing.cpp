@@ -109,8 +109,12 @@ ChartScene::ChartScene(const std::vector<CatalogStar>& stars,
 
 const ArmillaryGeometry& ChartScene::geometry(const Ephemeris& model,
                                               const ArmillarySettings& settings, double radius) {
-    const GeometryKey key{model.date().timeIntervalSinceReferenceDate(), model.latitude(),
-                          model.longitude(), radius, settings};
+    const GeometryKey key{model.date().timeIntervalSinceReferenceDate(),
+                          model.latitude(),
+                          model.longitude(),
+                          model.positionSource(),
+                          radius,
+                          settings};
     if (geometryBuilds_ == 0 || !(key == geometryKey_)) {
         geometry_ = buildArmillaryGeometry(model, settings, radius, *stars_, *figures_);
         geometryKey_ = key;

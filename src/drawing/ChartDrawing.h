@@ -12,10 +12,12 @@
 namespace quenaro {
 
 class Ephemeris;
+class PositionSource;
 class TextMetrics;
 
 /// The star chart's drawing, kept between frames: the geometry is projected anew only when
-/// the model's date or place, the horizon's radius or the settings change, and the sky's disc
+/// the model's date, place or position source, the horizon's radius or the settings change,
+/// and the sky's disc
 /// with all its layers is one layer whose key changes only then, so that a backend keeps its
 /// picture while the chart turns and the labels move. Holds the catalogues by reference.
 class ChartScene {
@@ -34,8 +36,8 @@ class ChartScene {
     Drawing drawing(const Ephemeris& model, const ArmillarySettings& settings,
                     const ArmillaryViewState& state, Size size, const TextMetrics& metrics);
 
-    /// The geometry for the model's date and place, a horizon of `radius` points and the
-    /// settings; built anew only when one of them differs from the last call's.
+    /// The geometry for the model's date, place and position source, a horizon of `radius`
+    /// points and the settings; built anew only when one of them differs from the last call's.
     const ArmillaryGeometry& geometry(const Ephemeris& model, const ArmillarySettings& settings,
                                       double radius);
 
@@ -47,6 +49,8 @@ class ChartScene {
         double instant = 0.0;
         double latitude = 0.0;
         double longitude = 0.0;
+        /// Which source placed the bodies (none: the model's own series).
+        const PositionSource* source = nullptr;
         double radius = 0.0;
         ArmillarySettings settings;
         friend bool operator==(const GeometryKey&, const GeometryKey&) = default;

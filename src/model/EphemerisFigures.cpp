@@ -4,6 +4,7 @@
 #include "model/EphemerisFigures.h"
 
 #include "model/Ephemeris.h"
+#include "model/PositionSource.h"
 #include "time/DateOutOfRange.h"
 #include "time/TimeUnits.h"
 
@@ -150,10 +151,20 @@ PlanetaryHourFigures planetaryHours(const Ephemeris& model, const SunFigures& su
 
 }  // namespace
 
+std::optional<PositionSourceFigures> positionSourceFigures(const Ephemeris& model) {
+    const PositionSource* source = model.positionSource();
+    if (source == nullptr) {
+        return std::nullopt;
+    }
+    return PositionSourceFigures{std::string(source->name()),
+                                 source->deltaTSeconds(model.date().julianDate())};
+}
+
 EphemerisFigures computeFigures(const Ephemeris& model) {
     EphemerisFigures figures(model.date());
     figures.timeZoneName = model.date().timeZone().name();
     figures.julianDate = model.date().julianDate();
+    figures.positions = positionSourceFigures(model);
     figures.latitudeDegrees = model.latitude();
     figures.longitudeDegrees = model.longitude();
     figures.siderealTime = {model.localMeanSiderealTime(), model.localApparentSiderealTime(),

@@ -98,6 +98,15 @@ struct PlanetaryHourFigures {
     std::optional<double> nightHourSeconds;
 };
 
+/// The position source that placed the Sun, the Moon and the planets (Ephemeris::
+/// setPositionSource), as the sheet names it.
+struct PositionSourceFigures {
+    /// The source's name ("precise").
+    std::string name;
+    /// TT - UT at the figures' moment, seconds.
+    double deltaTSeconds = 0.0;
+};
+
 /// Every figure the almanac sheet shows, computed once from one model.
 struct EphemerisFigures {
     /// Figures for the date, every other field still to be filled.
@@ -107,6 +116,8 @@ struct EphemerisFigures {
     /// "Europe/Berlin".
     std::string timeZoneName;
     double julianDate = 0.0;
+    /// Absent when the model's own series placed the bodies.
+    std::optional<PositionSourceFigures> positions;
     double latitudeDegrees = 0.0;
     double longitudeDegrees = 0.0;
     SiderealTimes siderealTime;
@@ -124,5 +135,9 @@ struct EphemerisFigures {
 /// The night hour follows the model's own definition: it ends at the next day's sunrise at
 /// the best known position (ObserverPosition.h), which callers set to the model's place.
 EphemerisFigures computeFigures(const Ephemeris& model);
+
+/// The model's position source and its Delta T at the model's moment; none while the model's
+/// own series place the bodies.
+std::optional<PositionSourceFigures> positionSourceFigures(const Ephemeris& model);
 
 }  // namespace quenaro

@@ -145,6 +145,13 @@ void planetSection(SheetBuilder& sheet, const PlanetFigures& planet) {
     sheet.riseTransitSet(planet.times);
 }
 
+/// Only for a model with a position source: which one placed the bodies, and the Delta T it
+/// added to the moment ("precise, delta T 69.6 s").
+void positionsSection(SheetBuilder& sheet, const PositionSourceFigures& source) {
+    sheet.section("Positions", -1);
+    sheet.row("Source", positionSourceText(source));
+}
+
 }  // namespace
 
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) {
@@ -155,24 +162,14 @@ std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric) 
     for (const PlanetFigures& planet : figures.planets) {
         planetSection(sheet, planet);
     }
+    if (figures.positions) {
+        positionsSection(sheet, *figures.positions);
+    }
     return std::move(sheet).lines();
 }
 
-std::string positionSourceText(const Ephemeris& model) {
-    const PositionSource* source = model.positionSource();
-    if (source == nullptr) {
-        return {};
-    }
-    return printfText("%s, delta T %.1f s", std::string(source->name()).c_str(),
-                      source->deltaTSeconds(model.julianDate()));
-}
-
-std::vector<SheetLine> positionSourceLines(const Ephemeris& model) {
-    if (model.positionSource() == nullptr) {
-        return {};
-    }
-    return {{SheetLine::Kind::Section, "Positions", "", -1},
-            {SheetLine::Kind::Row, "Source", positionSourceText(model), -1}};
+std::string positionSourceText(const PositionSourceFigures& source) {
+    return printfText("%s, delta T %.1f s", source.name.c_str(), source.deltaTSeconds);
 }
 
 std::vector<SheetRow> sheetRows(const std::vector<SheetLine>& lines) {

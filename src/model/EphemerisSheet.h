@@ -27,22 +27,18 @@ struct SheetLine {
 /// Greenwich times and sidereal times, the place), "Sun" (position, distance, rise, transit,
 /// set and their azimuths, length of day, twilights), "Moon" (position, distance, rise,
 /// transit, set, age and phase) and Mercury, Venus, Mars, Jupiter and Saturn (position, rise,
-/// transit, set). Dates and times are read in the zone of the figures' date; an event on
-/// another calendar day than that date shows its month and day after the time ("3:54 AM
-/// (Jan 26)"): rise and set belong to the pass that culminates on the day, so a rise can fall
-/// the evening before and a set the morning after. An event that cannot be calculated, and an angle
+/// transit, set), and for figures from a position source "Positions" (the row "Source":
+/// "precise, delta T 69.6 s"). Dates and times are read in the zone of the figures' date; an event
+/// on another calendar day than that date shows its month and day after the time ("3:54 AM (Jan
+/// 26)"): rise and set belong to the pass that culminates on the day, so a rise can fall the
+/// evening before and a set the morning after. An event that cannot be calculated, and an angle
 /// that cannot be shown, reads kNoAngleText ("—"). `metric` gives the Moon's distance in
 /// kilometres, else in miles.
 std::vector<SheetLine> sheetLines(const EphemerisFigures& figures, bool metric);
 
-/// What names the model's position source on the sheet and in the report: its name and delta
-/// T at the model's moment ("precise, delta T 69.6 s"); empty while the model's own series
-/// place the bodies.
-std::string positionSourceText(const Ephemeris& model);
-
-/// The sheet's closing section when a position source places the bodies: "Positions" and the
-/// row "Source" reading positionSourceText(); none while the model's own series place them.
-std::vector<SheetLine> positionSourceLines(const Ephemeris& model);
+/// What names a position source on the sheet and in the report: its name and Delta T
+/// ("precise, delta T 69.6 s").
+std::string positionSourceText(const PositionSourceFigures& source);
 
 /// A row with the title it stands under: the last section or sub-section title above it.
 struct SheetRow {

@@ -14,9 +14,9 @@ namespace quenaro {
 class Ephemeris;
 
 /// What the star chart keeps between redraws: the scene (its geometry and the sky's layer,
-/// rebuilt when the model's date or place, the horizon's radius or the settings change) and
-/// the canvas that keeps the picture of the sky's disc at device resolution, turned while
-/// the user turns the chart. Main thread only.
+/// rebuilt when the model's date, place or position source, the horizon's radius or the
+/// settings change) and the canvas that keeps the picture of the sky's disc at device
+/// resolution, turned while the user turns the chart. Main thread only.
 class ArmillaryCache {
   public:
     /// A cache for the application's star catalogue and constellation figures, read from

@@ -4,7 +4,6 @@
 #include "web/WebAlmanac.h"
 
 #include <cmath>
-#include <utility>
 
 #include "base/PrintfText.h"
 #include "catalog/CatalogTables.h"
@@ -245,11 +244,7 @@ bool WebAlmanac::precise() const {
 }
 
 std::vector<SheetLine> WebAlmanac::sheet() const {
-    std::vector<SheetLine> lines = sheetLines(computeFigures(model_), metric_);
-    for (SheetLine& line : positionSourceLines(model_)) {
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    return sheetLines(computeFigures(model_), metric_);
 }
 
 std::string WebAlmanac::sheetText() const {

@@ -137,7 +137,7 @@ class WebAlmanac {
 
   private:
     void draw(const class Drawing& drawing);
-    /// The sheet's lines, closed by the section naming the position source when one is set.
+    /// The sheet's lines (closed by the section naming the position source when one is set).
     std::vector<SheetLine> sheet() const;
     /// The position of the calculator's entry at the model's moment and place.
     AstrolabePosition calculatorPosition() const;

@@ -42,6 +42,7 @@ TEST(AppSettings, KeyConstantsNameTheFilesKeys) {
         {kPlaceNameKey, "PlaceName"},
         {kPlaceZoneKey, "PlaceZone"},
         {kNightModeKey, "NightMode"},
+        {kPositionsKey, "Positions"},
         {kWindowSizeKey, "WindowSize"},
     };
     for (const auto& [constant, name] : keys) {
@@ -179,6 +180,44 @@ TEST(AppSettings, SettersAnnounceChangesAndRefuseNumbersOutOfRange) {
     EXPECT_EQ(changes.takeFirst().at(0).toString(), magnitude);
     EXPECT_FALSE(QSettings(temporary.path(), QSettings::IniFormat).contains(magnitude));
     EXPECT_DOUBLE_EQ(temporary.reopened().numberValue(magnitude), 4.5);
+}
+
+// Positions is written as its choice's name and read back in any case; anything else stored
+// reads Almanac, with a log line, and is left in the file as it was.
+TEST(AppSettings, PositionsRoundTripsAndAnythingElseReadsAlmanac) {
+    TemporarySettings temporary;
+    AppSettings& settings = temporary.settings();
+    EXPECT_EQ(settings.positions(), PositionsChoice::Almanac);
+    QSignalSpy changes(&settings, &AppSettings::valueChanged);
+    settings.setPositions(PositionsChoice::Precise);
+    settings.setPositions(PositionsChoice::Precise);  // the same again: nothing to announce
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(QSettings(temporary.path(), QSettings::IniFormat).value("Positions"), "precise");
+    EXPECT_EQ(temporary.reopened().positions(), PositionsChoice::Precise);
+
+    const struct {
+        QVariant stored;
+        PositionsChoice read;
+        bool logged;
+    } rows[] = {
+        {" Precise ", PositionsChoice::Precise, false},
+        {"ALMANAC", PositionsChoice::Almanac, false},
+        {"precisely", PositionsChoice::Almanac, true},
+        {"1", PositionsChoice::Almanac, true},
+        {"", PositionsChoice::Almanac, true},
+        {QStringList{"precise", "almanac"}, PositionsChoice::Almanac, true},
+    };
+    for (const auto& row : rows) {
+        TemporarySettings stored;
+        QSettings(stored.path(), QSettings::IniFormat).setValue("Positions", row.stored);
+        const testing::CapturedLog log;
+        const AppSettings reread = stored.reopened();
+        const std::string name = row.stored.toStringList().join('|').toStdString();
+        EXPECT_EQ(reread.positions(), row.read) << name;
+        EXPECT_EQ(log.lines.size(), row.logged ? 1U : 0U) << name;
+        EXPECT_EQ(QSettings(stored.path(), QSettings::IniFormat).value("Positions"), row.stored)
+            << name;
+    }
 }
 
 TEST(AppSettings, ChartSettingsAreTheSixKeysWithTheMagnitudeLimitInItsRange) {

@@ -1,6 +1,6 @@
 // The preferences: the dialog shows what the settings read (defaults for invalid stored
 // values), writes each change at once with its change notification, restores the defaults,
-// and opens once from the Tools menu and Ctrl+,.
+// and opens once from the Tools menu and Ctrl+,; the Positions choice reaches the model.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,10 @@
 #include "app/PreferencesDialog.h"
 #include "app/QuenaroWindow.h"
 #include "app/SettingsKeys.h"
+#include "model/EphemerisFigures.h"
+#include "model/EphemerisSheet.h"
 #include "views/ArmillaryView.h"
+#include "views/EphemerisView.h"
 
 namespace quenaro {
 namespace {
@@ -37,6 +40,7 @@ TEST(PreferencesDialog, ShowsTheSettingsAsTheyReadWithDefaultsForInvalidValues) 
         file.setValue("ShowCircles", "sometimes");  // reads false
         file.setValue("ShowMinMagnitude", "9");     // out of range: 4.5
         file.setValue("Audience", "7");             // any other value: the date only
+        file.setValue("Positions", "exact");        // neither choice: Almanac
     }
     AppSettings settings(temporary.path());
     PreferencesDialog dialog(settings);
@@ -48,6 +52,7 @@ TEST(PreferencesDialog, ShowsTheSettingsAsTheyReadWithDefaultsForInvalidValues) 
     EXPECT_EQ(dialog.magnitudeSlider()->minimum(), 10);
     EXPECT_EQ(dialog.magnitudeSlider()->maximum(), 65);
     EXPECT_TRUE(dialog.audienceButton(kAudienceDateOnly)->isChecked());
+    EXPECT_TRUE(dialog.positionsButton(PositionsChoice::Almanac)->isChecked());
     // Showing them wrote nothing back.
     EXPECT_EQ(QSettings(temporary.path(), QSettings::IniFormat).value("Audience").toString(),
               QStringLiteral("7"));
@@ -72,7 +77,9 @@ TEST(PreferencesDialog, EveryChangeIsWrittenAtOnceAndAnnounced) {
     EXPECT_EQ(temporary.reopened().intValue(kAudienceKey), kAudiencePlanetaryHours);
     QTest::mouseClick(dialog.audienceButton(kAudienceDateOnly), Qt::LeftButton);
     EXPECT_EQ(temporary.reopened().intValue(kAudienceKey), kAudienceDateOnly);
-    EXPECT_EQ(changes.count(), kLayerKeys.size() + 4);
+    QTest::mouseClick(dialog.positionsButton(PositionsChoice::Precise), Qt::LeftButton);
+    EXPECT_EQ(temporary.reopened().positions(), PositionsChoice::Precise);
+    EXPECT_EQ(changes.count(), kLayerKeys.size() + 5);
 
     QTest::mouseClick(dialog.restoreDefaultsButton(), Qt::LeftButton);
     const AppSettings reread = temporary.reopened();
@@ -84,6 +91,7 @@ TEST(PreferencesDialog, EveryChangeIsWrittenAtOnceAndAnnounced) {
     EXPECT_EQ(dialog.magnitudeSlider()->value(), 45);
     EXPECT_EQ(reread.intValue(kAudienceKey), kAudienceJulianDate);
     EXPECT_TRUE(dialog.audienceButton(kAudienceJulianDate)->isChecked());
+    EXPECT_TRUE(dialog.positionsButton(PositionsChoice::Almanac)->isChecked());
     const QStringList stored = QSettings(temporary.path(), QSettings::IniFormat).allKeys();
     EXPECT_TRUE(stored.isEmpty()) << stored.join(' ').toStdString();
 }
@@ -146,6 +154,67 @@ TEST_F(Shell, ThePreferencesChangeTheDrawnChartAndItsCaches) {
     QTest::mouseClick(dialog.audienceButton(kAudiencePlanetaryHours), Qt::LeftButton);
     chart->grab();
     EXPECT_EQ(chart->cache().geometryBuilds(), afterDefaults);
+}
+
+/// How far down the sheet's page anything is drawn, pixels (the page is black).
+int lowestInk(const QImage& page) {
+    for (int y = page.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) > 0) {
+                return y;
+            }
+        }
+    }
+    return -1;
+}
+
+// Positions reaches the one model at once: the shared precise source while it reads Precise,
+// the sheet ending with the row that names it and the chart's bodies placed anew; Almanac
+// takes the source and the row away again. A new date keeps the source.
+TEST_F(Shell, ThePositionsPreferenceGivesTheModelItsSourceAndTheSheetItsRow) {
+    ASSERT_EQ(ui->ephemeris->positionSource(), nullptr);
+    ArmillaryView* chart = ui->armillaryView;
+    chart->resize(320, 320);
+    chart->grab();
+    const int builds = chart->cache().geometryBuilds();
+    const int almanacInk = lowestInk(ui->ephemerisView->grab().toImage());
+    const std::size_t almanacLines = sheetLines(computeFigures(*ui->ephemeris), true).size();
+    QSignalSpy modelChanges(ui->delegate.get(), &QuenaroAppDelegate::modelChanged);
+    PreferencesDialog dialog(temporary.settings());
+
+    QTest::mouseClick(dialog.positionsButton(PositionsChoice::Precise), Qt::LeftButton);
+    ASSERT_NE(ui->precisePositions, nullptr);
+    EXPECT_EQ(ui->ephemeris->positionSource(), ui->precisePositions.get());
+    EXPECT_EQ(modelChanges.count(), 1);  // the calculator recomputes
+    const std::vector<SheetLine> precise = sheetLines(computeFigures(*ui->ephemeris), true);
+    ASSERT_EQ(precise.size(), almanacLines + 2);
+    EXPECT_EQ(precise[almanacLines].label, "Positions");
+    EXPECT_EQ(precise.back().label, "Source");
+    EXPECT_EQ(precise.back().value.rfind("precise, delta T 69.", 0), 0U) << precise.back().value;
+    EXPECT_GT(lowestInk(ui->ephemerisView->grab().toImage()), almanacInk + 20);
+    chart->grab();
+    EXPECT_EQ(chart->cache().geometryBuilds(), builds + 1);
+
+    now += testing::kDay;
+    delegate().updateLocalTime();
+    EXPECT_EQ(ui->ephemeris->positionSource(), ui->precisePositions.get());
+
+    QTest::mouseClick(dialog.positionsButton(PositionsChoice::Almanac), Qt::LeftButton);
+    EXPECT_EQ(ui->ephemeris->positionSource(), nullptr);
+    EXPECT_EQ(lowestInk(ui->ephemerisView->grab().toImage()), almanacInk);
+}
+
+// A stored Precise holds from start-up on.
+class PreciseShell : public Shell {
+  protected:
+    void SetUp() override {
+        temporary.settings().setPositions(PositionsChoice::Precise);
+        Shell::SetUp();
+    }
+};
+
+TEST_F(PreciseShell, TheStoredChoiceGivesTheModelItsSourceAtStartUp) {
+    EXPECT_EQ(ui->ephemeris->positionSource(), ui->precisePositions.get());
 }
 
 }  // namespace

@@ -73,6 +73,9 @@ TEST(PreciseCommand, SheetSaysItsSourceAndDeltaT) {
     EXPECT_EQ(p["positions"], "precise");
     EXPECT_NEAR(p["deltaT"].get<double>(), 69.6, 0.5);
     EXPECT_EQ(p.size(), a.size() + 2);
+    // The rows end with the one the text ends with.
+    EXPECT_EQ(p["rows"].size(), a["rows"].size() + 1);
+    EXPECT_EQ(p["rows"].back(), Json::array({"Positions", "Source", "precise, delta T 69.6 s"}));
     // The almanac's Sun is within a minute of arc of the precise one, its Moon within two.
     EXPECT_NE(p["sun"]["coordinate"]["longitude"], a["sun"]["coordinate"]["longitude"]);
     EXPECT_NEAR(p["sun"]["coordinate"]["longitude"].get<double>(),
