@@ -99,6 +99,14 @@ Ephemeris Ephemeris::copyForYesterday() const {
     return copyForDate(myDate.yesterday());
 }
 
+Ephemeris Ephemeris::copyForTomorrowAtBestKnownPosition() const {
+    Ephemeris nextDay = ephemerisForDate(myDate.tomorrow());
+    if (myPositionSource != nullptr) {
+        nextDay.setPositionSource(myPositionSource);
+    }
+    return nextDay;
+}
+
 double Ephemeris::julianCenturies() const {
     return (myJulianDate - kJ2000) / kDaysPerJulianCentury;
 }

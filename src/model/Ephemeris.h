@@ -128,6 +128,10 @@ class Ephemeris {
     /// Throws DateOutOfRange beyond the supported years.
     Ephemeris copyForTomorrow() const;
     Ephemeris copyForYesterday() const;
+    /// A model of the next calendar day at the same wall time at the best known position
+    /// (where the night hour's next sunrise is taken), with this model's position source.
+    /// Throws DateOutOfRange beyond the supported years.
+    Ephemeris copyForTomorrowAtBestKnownPosition() const;
 
     // ---- Internal: sidereal time, hour angles, nutation, frame conversions ---------------
     /// Greenwich mean sidereal time of the date, degrees [0, 360].

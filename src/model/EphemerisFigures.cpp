@@ -125,9 +125,9 @@ PlanetFigures planetFigures(const Ephemeris& model, int index) {
 }
 
 /// The model's dayHourDuration() and nightHourDuration() from the sunrise and sunset already
-/// found. As the model defines it, the night ends at the sunrise of a model made with
-/// Ephemeris::ephemerisForDate() for the date's tomorrow, which stands at the best known
-/// position rather than at this model's place.
+/// found. As the model defines it, the night ends at the sunrise of a model for the date's
+/// tomorrow that stands at the best known position rather than at this model's place
+/// (Ephemeris::copyForTomorrowAtBestKnownPosition, with the model's position source).
 PlanetaryHourFigures planetaryHours(const Ephemeris& model, const SunFigures& sun) {
     PlanetaryHourFigures hours;
     if (sun.times.rise && sun.times.set) {
@@ -137,7 +137,7 @@ PlanetaryHourFigures planetaryHours(const Ephemeris& model, const SunFigures& su
         return hours;
     }
     try {
-        const Ephemeris nextDay = Ephemeris::ephemerisForDate(model.date().tomorrow());
+        const Ephemeris nextDay = model.copyForTomorrowAtBestKnownPosition();
         const EphemerisDate nextSunrise = nextDay.sunRise();
         hours.nightHourSeconds =
             nextSunrise.timeIntervalSinceDate(*sun.times.set) / kPlanetaryHoursPerDaylight;

@@ -85,7 +85,7 @@ double Ephemeris::dayHourDuration() const {
 /// day's sunrise is that of a model for tomorrow at the best known position, not at this
 /// model's place.
 double Ephemeris::nightHourDuration() const {
-    const Ephemeris nextDay = ephemerisForDate(myDate.tomorrow());
+    const Ephemeris nextDay = copyForTomorrowAtBestKnownPosition();
     return (nextDay.sunRise().timeIntervalSinceReferenceDate() -
             sunSet().timeIntervalSinceReferenceDate()) /
            kHoursPerDaylight;

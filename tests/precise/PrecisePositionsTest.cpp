@@ -8,6 +8,7 @@
 
 #include "model/Ephemeris.h"
 #include "model/EphemerisFigures.h"
+#include "model/ObserverPosition.h"
 #include "precise/ApparentPlace.h"
 #include "precise/DeltaT.h"
 
@@ -98,6 +99,21 @@ TEST(PrecisePositions, CopiesKeepTheSourceAndEventsMoveBySeconds) {
                 << body << " " << event;
         }
     }
+}
+
+TEST(PrecisePositions, TheNightHourEndsAtThePreciseSunriseOfTheNextDay) {
+    setBestKnownPosition({52.52, 13.40});
+    const Ephemeris precise =
+        preciseModel(EphemerisDate::dateWithYear(2026, 3, 14, 22, 0, 0, TimeZone::gmt()));
+    Ephemeris nextDay = Ephemeris::ephemerisForDate(precise.date().tomorrow());
+    const double almanacSunrise = nextDay.sunRise().timeIntervalSinceReferenceDate();
+    nextDay.setPositionSource(std::make_shared<PrecisePositions>());
+    const double preciseSunrise = nextDay.sunRise().timeIntervalSinceReferenceDate();
+    ASSERT_NE(preciseSunrise, almanacSunrise);
+    const double expected =
+        (preciseSunrise - precise.sunSet().timeIntervalSinceReferenceDate()) / 12;
+    EXPECT_DOUBLE_EQ(precise.nightHourDuration(), expected);
+    EXPECT_DOUBLE_EQ(*computeFigures(precise).planetaryHours.nightHourSeconds, expected);
 }
 
 TEST(PrecisePositions, RefusesBodiesItDoesNotPlace) {
