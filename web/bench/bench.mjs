@@ -3,7 +3,8 @@
 // device pixel ratio of 3), against the assembled page in build/web:
 //   node web/bench/bench.mjs            (make web-bench)
 // - a drag step on the Orrery tab: the model re-dated by four minutes, the dial and the
-//   timeline drawn, the drawing flushed to pixels (one pixel read back);
+//   timeline drawn, the drawing flushed to pixels (one pixel read back); with the almanac's
+//   series, then with the precise source (the setting Positions, Precise);
 // - a turn step of the star chart while a finger holds it: turned by half a degree, drawn,
 //   flushed;
 // - the first view drawn after a reload that the service worker serves from its cache.
@@ -46,21 +47,25 @@ try {
   await page.goto(`${base}&view=orrery`, { waitUntil: 'networkidle0' });
   await page.waitForFunction(() => 'quenaro' in globalThis);
 
-  const drag = await page.evaluate((steps) => {
-    const { app, almanac } = /** @type {any} */ (globalThis).quenaro;
-    const dial = /** @type {HTMLCanvasElement} */ (document.querySelector('canvas'));
-    const times = [];
-    for (let step = 0; step < steps; ++step) {
-      const start = performance.now();
-      almanac.setInstant(almanac.instant() + 240);
-      app.mark(['dial', 'timeline']);
-      app.renderNow();
-      dial.getContext('2d')?.getImageData(0, 0, 1, 1);
-      times.push(performance.now() - start);
-    }
-    return times;
-  }, STEPS);
-  console.log(`drag step on the Orrery tab: ${summary(drag)}`);
+  for (const precise of [false, true]) {
+    const drag = await page.evaluate((steps, precise) => {
+      const { app, almanac } = /** @type {any} */ (globalThis).quenaro;
+      const dial = /** @type {HTMLCanvasElement} */ (document.querySelector('canvas'));
+      almanac.setPrecise(precise);
+      const times = [];
+      for (let step = 0; step < steps; ++step) {
+        const start = performance.now();
+        almanac.setInstant(almanac.instant() + 240);
+        app.mark(['dial', 'timeline']);
+        app.renderNow();
+        dial.getContext('2d')?.getImageData(0, 0, 1, 1);
+        times.push(performance.now() - start);
+      }
+      almanac.setPrecise(false);
+      return times;
+    }, STEPS, precise);
+    console.log(`drag step on the Orrery tab (${precise ? 'precise' : 'almanac'}): ${summary(drag)}`);
+  }
 
   await page.goto(`${base}&view=sky`, { waitUntil: 'networkidle0' });
   await page.waitForFunction(() => 'quenaro' in globalThis);
