@@ -23,6 +23,15 @@ constexpr double kKilometresPerAU = 149597869.0;
 // leading rows of the full 63-term table of the series library.
 constexpr std::size_t kModelNutationTerms = 31;
 
+/// Ecliptic longitude and latitude (degrees) turned about the equinox by the obliquity onto
+/// the equator: sets `rightAscension` [0, 360) and `declination` [-90, 90].
+void turnOntoEquator(double lambda, double beta, double epsilon, Coordinate& coordinate) {
+    coordinate.rightAscension =
+        mod360(atan2d(sind(lambda) * cosd(epsilon) - tand(beta) * sind(epsilon), cosd(lambda)));
+    coordinate.declination =
+        asind(sind(beta) * cosd(epsilon) + cosd(beta) * sind(epsilon) * sind(lambda));
+}
+
 }  // namespace
 
 // ---- Object life ---------------------------------------------------------------------------
@@ -208,11 +217,8 @@ void Ephemeris::calcGeocentric(Coordinate& coordinate) const {
     calcEpsilon(epsilon, deltaPsi);
     const double lambda = mod360(coordinate.longitude + deltaPsi);
     coordinate.longitude = lambda;
-    const double beta = coordinate.latitude;
-    coordinate.rightAscension =
-        mod360(atan2d(sind(lambda) * cosd(epsilon) - tand(beta) * sind(epsilon), cosd(lambda)));
-    coordinate.declination =
-        mod360(asind(sind(beta) * cosd(epsilon) + cosd(beta) * sind(epsilon) * sind(lambda)));
+    turnOntoEquator(lambda, coordinate.latitude, epsilon, coordinate);
+    coordinate.declination = mod360(coordinate.declination);
 }
 
 void Ephemeris::calcHorizontal(Coordinate& coordinate) const {
@@ -246,13 +252,8 @@ void Ephemeris::calcGeocentricFromEcliptic(Coordinate& coordinate) const {
         calcGeocentric(coordinate);
         return;
     }
-    const double epsilon = myPositionSource->trueObliquity(myJulianDate);
-    const double lambda = coordinate.longitude;
-    const double beta = coordinate.latitude;
-    coordinate.rightAscension =
-        mod360(atan2d(sind(lambda) * cosd(epsilon) - tand(beta) * sind(epsilon), cosd(lambda)));
-    coordinate.declination =
-        asind(sind(beta) * cosd(epsilon) + cosd(beta) * sind(epsilon) * sind(lambda));
+    turnOntoEquator(coordinate.longitude, coordinate.latitude,
+                    myPositionSource->trueObliquity(myJulianDate), coordinate);
 }
 
 void Ephemeris::calcGeocentricFromAltAz(Coordinate& coordinate) const {

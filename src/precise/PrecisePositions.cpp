@@ -35,9 +35,13 @@ PreciseBody preciseBody(int body) {
 
 }  // namespace
 
+double PrecisePositions::julianEphemerisDate(double julianDateUT) const {
+    return julianDateUT + deltaTSeconds(julianDateUT) / kSecondsPerDay;
+}
+
 Coordinate PrecisePositions::apparentPlace(int body, double julianDateUT) const {
-    const ApparentPlace place = quenaro::apparentPlace(
-        preciseBody(body), julianDateUT + deltaTSeconds(julianDateUT) / kSecondsPerDay);
+    const ApparentPlace place =
+        quenaro::apparentPlace(preciseBody(body), julianEphemerisDate(julianDateUT));
     Coordinate coordinate;
     coordinate.longitude = place.longitude;
     coordinate.latitude = place.latitude;
@@ -48,7 +52,7 @@ Coordinate PrecisePositions::apparentPlace(int body, double julianDateUT) const 
 }
 
 double PrecisePositions::trueObliquity(double julianDateUT) const {
-    return quenaro::trueObliquity(julianDateUT + deltaTSeconds(julianDateUT) / kSecondsPerDay);
+    return quenaro::trueObliquity(julianEphemerisDate(julianDateUT));
 }
 
 double PrecisePositions::deltaTSeconds(double julianDateUT) const {

@@ -13,6 +13,10 @@ class PrecisePositions final : public PositionSource {
     double trueObliquity(double julianDateUT) const override;
     double deltaTSeconds(double julianDateUT) const override;
     std::string_view name() const override { return "precise"; }
+
+  private:
+    /// TT = UT + Delta T, the Julian date the series and the frames are taken at.
+    double julianEphemerisDate(double julianDateUT) const;
 };
 
 }  // namespace quenaro
