@@ -165,6 +165,14 @@ describe('the sheet', () => {
         const drawn = await canvasColours(page, 'sheet-canvas');
         assert.ok(drawn.colours > 2, 'the sheet\'s page is drawn');
         assert.ok(drawn.height >= 3 * 1500, `the page is 1500 CSS pixels tall (${drawn.height})`);
+        // The hidden text takes no room: the sheet scrolls to the drawing's end and no further.
+        const extent = await page.$eval('#sheet', (box) => {
+          const canvas = /** @type {HTMLElement} */ (box.querySelector('#sheet-canvas'));
+          return { width: box.scrollWidth - box.clientWidth,
+            height: box.scrollHeight - (canvas.offsetTop + canvas.offsetHeight) };
+        });
+        assert.ok(extent.width <= 1 && extent.height <= 1,
+          `the sheet scrolls no further than its drawing (${JSON.stringify(extent)})`);
       } finally {
         await page.close();
       }
