@@ -62,8 +62,11 @@ class SystemZoneTest : public testing::Test {
         }
     }
 
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("quenaro_system_zone_test_" + std::to_string(::getpid()));
+    // The test's own name beside the process id: tests run side by side, and in WebAssembly
+    // every process has the same id.
+    const fs::path folder_ = fs::temp_directory_path() /
+                             ("quenaro_system_zone_test_" + std::to_string(::getpid()) + "_" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::vector<std::string> warnings_;
 };
 
